@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Bramlow, builds, and then plays or tests.
+#   ./run.sh play   install what is missing, build, start the game
+#   ./run.sh test   install what is missing, build, run every test (also under sanitizers)
+# Safe to repeat: packages already present are not touched, builds are incremental.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev
+    libsdl2-dev
+    fonts-liberation
+    libgtest-dev libgmock-dev libbenchmark-dev
+)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    if ((${#missing[@]})); then
+        echo "Installing: ${missing[*]}"
+        local sudo=""
+        [ "$(id -u)" -eq 0 ] || sudo="sudo"
+        $sudo apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}
+
+build() {
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1"
+}
+
+case "${1:-}" in
+    play)
+        install_missing
+        build release
+        exec ./build/release/bin/bramlow
+        ;;
+    test)
+        install_missing
+        build release
+        ctest --preset release
+        build sanitize
+        ctest --preset sanitize
+        ;;
+    *)
+        echo "usage: $0 play|test" >&2
+        exit 2
+        ;;
+esac
