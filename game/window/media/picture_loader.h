@@ -1,0 +1,16 @@
+#pragma once
+// Pictures are read from disk at every use; nothing is cached.
+
+#include <QPixmap>
+#include <QString>
+
+class QWidget;
+
+namespace bramlow {
+
+// Loads the bitmap `bareName` from the program's directory. A missing file, or one that
+// is not a picture, is fatal: a German message box names the file and the cause, and the
+// program ends with a non-zero status. Never returns a null pixmap.
+QPixmap loadPictureOrExit(const QString& programDir, const QString& bareName, QWidget* parent = nullptr);
+
+} // namespace bramlow

@@ -1,0 +1,31 @@
+#pragma once
+// Plays wave files from the program's directory, synchronously, through one SDL audio
+// device that stays open for the player's lifetime.
+
+#include <QString>
+
+#include <memory>
+#include <string>
+
+namespace bramlow {
+
+class SoundPlayer {
+public:
+    explicit SoundPlayer(QString programDir);
+    ~SoundPlayer();
+    SoundPlayer(const SoundPlayer&) = delete;
+    SoundPlayer& operator=(const SoundPlayer&) = delete;
+
+    // Reads `datei` (a bare name such as "gut.wav") anew, plays it and returns when the
+    // device has played all of it. Never fails: a missing, unreadable or malformed file
+    // gives the default sound or silence; no audio device gives silence at once. Does not
+    // run the Qt event loop.
+    void Play(const std::string& datei);
+
+private:
+    struct Device;
+    QString programDir_;
+    std::unique_ptr<Device> device_;
+};
+
+} // namespace bramlow
