@@ -1,12 +1,16 @@
 #pragma once
 // The game: board, turn flow, game end and move evaluation. Every window handler is one
 // call into this class; the class touches the window only through WindowView.
+//
+// The engine keeps no phase and no player of its own: the phase is the text of ausgabe2,
+// the current player the text of ausgabe1, the picked-up piece the texts of speicher and
+// speicher2, and every handler decides by comparing those texts exactly.
 
-#include "cell_code.h"
-#include "random_source.h"
-#include "window_view.h"
+#include "engine/board.h"
+#include "engine/cell_code.h"
+#include "engine/random_source.h"
+#include "engine/window_view.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -17,7 +21,8 @@ public:
     // `random` defaults to the process-wide source, which is never seeded from the clock.
     explicit Engine(WindowView& view, RandomSource& random = processRandomSource());
 
-    // Window handlers. Index is the clicked cell's two-digit Index (11..88).
+    // Window handlers. Index is the clicked cell's two-digit Index (11..88). An Index that
+    // no control of that array has throws std::out_of_range, before anything changes.
     void Main();
     void neu_but_Click();
     void wuerfel_Click();
@@ -34,9 +39,13 @@ public:
     std::int16_t wurf() const { return wurf_; }
 
 private:
-    // (private members are the engine's own business)
+    void neues_Spiel();
+    void cellClick(char letter, std::int16_t index);
+
     WindowView& view_;
     RandomSource& random_;
+    Board board_;
+    // Not reset by a new game or a change of player.
     std::int16_t wurf_ = 0;
 };
 

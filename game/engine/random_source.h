@@ -1,6 +1,8 @@
 #pragma once
 // Uniform pseudo-random numbers in [0, 1), single precision.
 
+#include <random>
+
 namespace bramlow {
 
 class RandomSource {
@@ -8,6 +10,17 @@ public:
     virtual ~RandomSource() = default;
     // 0.0f <= result < 1.0f
     virtual float next() = 0;
+};
+
+// A Mersenne Twister with its default seed: every instance, in every run, yields the same
+// sequence. Each number has 24 random bits, the precision of a float, so it is exact and
+// never rounds up to 1.0f.
+class DefaultRandomSource final : public RandomSource {
+public:
+    float next() override;
+
+private:
+    std::mt19937 generator_;
 };
 
 // One source per process, default-seeded and never reseeded, so every start of the

@@ -1,0 +1,64 @@
+#include "engine/board.h"
+
+#include "engine/field_name.h"
+#include "engine/game_texts.h"
+
+#include <stdexcept>
+
+namespace bramlow {
+
+namespace {
+
+bool startsWithGridLetter(const std::string& feld) { return !feld.empty() && isGridLetter(feld[0]); }
+
+Cell cellOrThrow(const std::string& feld)
+{
+    const auto cell = cellNamed(feld);
+    if (!cell)
+        throw std::out_of_range("no cell is named \"" + feld + "\"");
+    return *cell;
+}
+
+CellArray arrayOf(char letter)
+{
+    if (letter == 's')
+        return CellArray::s;
+    if (letter == 'g')
+        return CellArray::g;
+    return CellArray::b;
+}
+
+} // namespace
+
+CellCode Board::lese(const std::string& feld) const
+{
+    if (!startsWithGridLetter(feld))
+        return UNUSED_CELL;
+    const Cell cell = cellOrThrow(feld);
+    if (cell.letter == 's')
+        return wertS[cell.first][cell.second];
+    if (cell.letter == 'g')
+        return wertG[cell.first][cell.second];
+    return wertB[cell.first][cell.second];
+}
+
+void Board::drucke(const std::string& feld, CellCode wert)
+{
+    if (!startsWithGridLetter(feld)) {
+        view_.Play(sound::gut);
+        return;
+    }
+    const Cell cell = cellOrThrow(feld);
+    view_.Play(sound::gut);
+    view_.setCellPicture(arrayOf(cell.letter), cell.index(), pictureFile(wert));
+    // Only now, after the picture: a window that reads the grid while repainting still
+    // sees the old code, exactly as the cell looked a moment ago.
+    if (cell.letter == 's')
+        wertS[cell.first][cell.second] = wert;
+    else if (cell.letter == 'g')
+        wertG[cell.first][cell.second] = wert;
+    else
+        wertB[cell.first][cell.second] = wert;
+}
+
+} // namespace bramlow

@@ -1,0 +1,39 @@
+#pragma once
+// The whole position: three grids of cell codes behind the picture cells. lese and drucke
+// are the only way to them, and drucke shows every change at once, to the sound of
+// "gut.wav".
+
+#include "engine/cell_code.h"
+#include "engine/window_view.h"
+
+#include <array>
+#include <string>
+
+namespace bramlow {
+
+class Board {
+public:
+    explicit Board(WindowView& view) : view_(view) {}
+
+    // A name whose first character is not `b`, `s` or `g` gives 0. A grid letter followed
+    // by anything but a cell's two digits throws std::out_of_range: no code of the game
+    // builds such a name, so it is a fault, reported before anything is read.
+    CellCode lese(const std::string& feld) const;
+
+    // Plays "gut.wav", then shows the picture of `wert` in the cell and repaints it, then
+    // stores `wert`: every change is heard before it is seen. A name whose first character
+    // is not a grid letter only plays the sound; a grid letter without a cell's two digits
+    // throws std::out_of_range before the sound, with nothing changed.
+    void drucke(const std::string& feld, CellCode wert);
+
+private:
+    CellCode& at(const std::string& feld);
+
+    WindowView& view_;
+    // Index 0 in either dimension is never used and stays 0.
+    std::array<std::array<CellCode, 9>, 9> wertB{};
+    std::array<std::array<CellCode, 9>, 3> wertS{};
+    std::array<std::array<CellCode, 9>, 3> wertG{};
+};
+
+} // namespace bramlow

@@ -1,0 +1,61 @@
+#include "engine/picked_up_piece.h"
+
+#include <charconv>
+
+namespace bramlow {
+
+namespace {
+
+bool isPieceAtRest(CellCode code)
+{
+    return code != SILBER_SELECTED && code != GOLD_SELECTED && (isSilberPiece(code) || isGoldPiece(code));
+}
+
+std::optional<CellCode> parseCode(const std::string& text)
+{
+    CellCode value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<CellCode> codeShownBefore(const Cell& cell, CellCode now)
+{
+    if (now == SILBER_SELECTED) {
+        if (cell.letter == 's')
+            return SILBER_HOME;
+        if (cell.letter == 'b')
+            return isOddSquare(cell) ? SILBER_ODD : SILBER_EVEN;
+    }
+    if (now == GOLD_SELECTED) {
+        if (cell.letter == 'g')
+            return GOLD_HOME;
+        if (cell.letter == 'b')
+            return isOddSquare(cell) ? GOLD_ODD : GOLD_EVEN;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void rememberPickUp(WindowView& view, const std::string& feld, CellCode before)
+{
+    view.setText(TextBox::speicher, feld);
+    view.setText(TextBox::speicher2, std::to_string(before));
+}
+
+std::optional<PickedUpPiece> pickedUpPiece(const WindowView& view, const Board& board)
+{
+    const auto cell = cellNamed(view.text(TextBox::speicher));
+    if (!cell)
+        return std::nullopt;
+    if (const auto stored = parseCode(view.text(TextBox::speicher2)); stored && isPieceAtRest(*stored))
+        return PickedUpPiece{*cell, *stored};
+    if (const auto derived = codeShownBefore(*cell, board.lese(cell->name())))
+        return PickedUpPiece{*cell, *derived};
+    return std::nullopt;
+}
+
+} // namespace bramlow
