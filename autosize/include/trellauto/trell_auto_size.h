@@ -1,0 +1,106 @@
+#pragma once
+/// \file
+/// TrellAutoSize keeps a form's layout proportional to the form's size: dropped on a
+/// form, it records the layout once and, on every resize, rescales the position, size
+/// and font size of every other control on that form.
+///
+/// \code
+/// // In the form's constructor, after its controls exist:
+/// auto* autoSize = new TrellAutoSize(this);
+/// autoSize->setObjectName(QStringLiteral("TrellAutoSize1"));
+/// autoSize->Init();
+///
+/// // In the form's resizeEvent():
+/// autoSize->Sizechanged();
+/// \endcode
+
+#include "trellauto/trellauto_export.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+namespace trellauto {
+class LayoutTable;
+class PropertyBag;
+} // namespace trellauto
+
+/// The form is the control's parent widget. The control's own size is held at
+/// 500 x 500 twips (15 twips a pixel), and it is hidden at run time; it still counts
+/// among the form's controls and is moved with them.
+class TRELLAUTO_EXPORT TrellAutoSize : public QWidget {
+    Q_OBJECT
+    /// The control's own enabled state; it has no influence on rescaling.
+    Q_PROPERTY(bool Enabled READ isControlEnabled WRITE setControlEnabled NOTIFY enabledChanged)
+    /// Whether Sizechanged rescales font sizes (to the form's height).
+    Q_PROPERTY(bool SizeFonts READ sizeFonts WRITE setSizeFonts NOTIFY sizeFontsChanged)
+    /// Whether Sizechanged rescales widths. Left positions follow the form either way.
+    Q_PROPERTY(bool SizeWidth READ sizeWidth WRITE setSizeWidth NOTIFY sizeWidthChanged)
+    /// Whether Sizechanged rescales heights. Top positions follow the form either way.
+    Q_PROPERTY(bool SizeHeight READ sizeHeight WRITE setSizeHeight NOTIFY sizeHeightChanged)
+    /// Names of controls that keep their size and font (they are still moved), each
+    /// followed by ';', compared without regard to case. Default "TrellAutoSize1;".
+    Q_PROPERTY(QString Ignore READ ignore WRITE setIgnore NOTIFY ignoreChanged)
+
+public:
+    static inline const QString kDefaultIgnore = QStringLiteral("TrellAutoSize1;");
+
+    explicit TrellAutoSize(QWidget* parent = nullptr);
+    ~TrellAutoSize() override;
+
+    /// Records the form's layout as it is now. Call it once when the form has loaded,
+    /// before anything changes a control, and again after adding or removing controls.
+    Q_INVOKABLE void Init();
+
+    /// Rescales the form's controls to the form's current size from the layout of the
+    /// last Init. Does nothing before the first Init. Call it on every resize.
+    Q_INVOKABLE void Sizechanged();
+
+    bool isControlEnabled() const;
+    void setControlEnabled(bool enabled);
+    bool sizeFonts() const { return sizeFonts_; }
+    void setSizeFonts(bool on);
+    bool sizeWidth() const { return sizeWidth_; }
+    void setSizeWidth(bool on);
+    bool sizeHeight() const { return sizeHeight_; }
+    void setSizeHeight(bool on);
+    QString ignore() const { return ignore_; }
+    void setIgnore(const QString& names);
+
+    // Saved properties: keys "Enabled", "SizeFonts", "SizeWidth", "SizeHeight",
+    // "Ignore", in this order. A failing store or a value that cannot be converted
+    // stops at that key and returns false with the reason.
+    void initProperties();
+    bool readProperties(trellauto::PropertyBag& store, QString* error = nullptr);
+    bool writeProperties(trellauto::PropertyBag& store, QString* error = nullptr) const;
+
+    /// Shows the control with a face of its own, as in a form designer.
+    void setDesignMode(bool on);
+    bool isDesignMode() const { return designMode_; }
+
+    QSize sizeHint() const override;
+
+signals:
+    void enabledChanged(bool enabled);
+    void sizeFontsChanged(bool on);
+    void sizeWidthChanged(bool on);
+    void sizeHeightChanged(bool on);
+    void ignoreChanged(const QString& names);
+    /// Once for every property put, with the property's name: a saved value changed.
+    void propertyChanged(const QString& name);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void holdOwnSize();
+
+    std::unique_ptr<trellauto::LayoutTable> layout_;
+    bool sizeFonts_ = true;
+    bool sizeWidth_ = true;
+    bool sizeHeight_ = true;
+    QString ignore_ = kDefaultIgnore;
+    bool designMode_ = false;
+};

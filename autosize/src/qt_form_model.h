@@ -1,0 +1,47 @@
+#pragma once
+// The layout algorithm's view of any Qt form: the widget a TrellAutoSize sits on.
+
+#include "trellauto/form_model.h"
+
+#include <QAction>
+#include <QPointer>
+#include <QWidget>
+
+#include <vector>
+
+namespace trellauto {
+
+// The form's controls, in a stable order: every descendant widget depth-first in
+// creation order (the widgets inside a frame right after the frame, each element of a
+// control array on its own), then the entries of the window's menu bar, which have no
+// position, size or font. Qt's own inner widgets (named "qt_...") and separate windows
+// such as popup menus are not controls. Geometry is in twips relative to the parent
+// widget; written values are rounded to whole pixels here. Font sizes are in points;
+// a size of zero or below is refused, and so is a negative width or height.
+class QtFormModel final : public FormModel {
+public:
+    explicit QtFormModel(QWidget* form);
+
+    std::optional<std::size_t> controlCount() override;
+    std::optional<double> scaleWidth() override;
+    std::optional<double> scaleHeight() override;
+    std::optional<std::string> controlName(std::size_t index) override;
+    std::optional<double> read(std::size_t index, Measure measure) override;
+    bool write(std::size_t index, Measure measure, double value) override;
+    std::string toLower(const std::string& text) override;
+
+private:
+    struct Control {
+        QPointer<QWidget> widget;
+        QPointer<QAction> menuEntry;
+    };
+
+    void collectWidgets(QWidget* parent);
+    void collectMenuEntries(const QList<QAction*>& actions);
+    QWidget* widgetAt(std::size_t index) const;
+
+    QPointer<QWidget> form_;
+    std::vector<Control> controls_;
+};
+
+} // namespace trellauto

@@ -1,0 +1,45 @@
+#include "trell_auto_plugin.h"
+
+#include "dispatch_table.h"
+#include "trellauto/trell_auto_size.h"
+
+#include <QUuid>
+
+namespace {
+
+const QString kProgId = QStringLiteral("TrellAuto.TrellAutoSize");
+// Must match "Class"/"Id" in trellauto.json.
+const QUuid kClassId(QStringLiteral("{98af51eb-552c-4d28-ad15-a8b2f39c4ca7}"));
+
+bool namesTheControlClass(const QString& name)
+{
+    if (name.compare(kProgId, Qt::CaseInsensitive) == 0)
+        return true;
+    const QString braced = name.startsWith(QLatin1Char('{')) ? name : QLatin1Char('{') + name + QLatin1Char('}');
+    const QUuid id(braced);
+    return !id.isNull() && id == kClassId;
+}
+
+} // namespace
+
+QWidget* TrellAutoPlugin::createControl(const QString& progId, QWidget* form)
+{
+    if (!namesTheControlClass(progId))
+        return nullptr;
+    auto* control = new TrellAutoSize(form);
+    control->initProperties();
+    return control;
+}
+
+trellauto::DispatchResult TrellAutoPlugin::invoke(QWidget* control, qint32 dispId,
+                                                  trellauto::DispatchKind kind,
+                                                  const QVariantList& args)
+{
+    auto* autoSize = qobject_cast<TrellAutoSize*>(control);
+    if (!autoSize) {
+        const QString what = control ? QString::fromLatin1(control->metaObject()->className())
+                                     : QStringLiteral("no control");
+        return {false, {}, QStringLiteral("%1 is not a control of the TrellAuto library").arg(what)};
+    }
+    return trellauto::dispatch(*autoSize, dispId, kind, args);
+}
