@@ -22,7 +22,12 @@ public:
     // run the Qt event loop.
     void Play(const std::string& datei);
 
+    // False when no audio device could be opened: every Play is then silent at once.
+    bool hasDevice() const;
+
 private:
+    void waitUntilPlayed();
+
     struct Device;
     QString programDir_;
     std::unique_ptr<Device> device_;

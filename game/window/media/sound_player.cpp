@@ -1,0 +1,144 @@
+#include "window/media/sound_player.h"
+
+#include "window/media/program_files.h"
+#include "window/media/wave_decoder.h"
+
+#include <QApplication>
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+#include <vector>
+
+namespace bramlow {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+// 240 frames at 48 kHz are exactly 5 ms: short cues ("gut.wav" is about 45 ms and plays
+// 96 times in a row) lose little to the final device buffer that Play waits for.
+constexpr int kWantedFrequency = 48000;
+constexpr int kWantedFrames = 240;
+// A fresh PulseAudio or PipeWire stream can take long to start its first sound; the
+// device is started on silence so that the first real cue is not the one that waits.
+constexpr int kWarmUpMs = 40;
+// How much longer than the sound itself Play waits for a device that has stalled.
+constexpr milliseconds kStallMargin{1000};
+
+void playDesktopDefaultSound()
+{
+    // The window system's bell is the desktop's own default sound, at no extra cost.
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+        QApplication::beep();
+}
+
+} // namespace
+
+struct SoundPlayer::Device {
+    SDL_AudioDeviceID id = 0;
+    AudioFormat format;
+    milliseconds bufferTime{0};
+
+    milliseconds timeOf(std::int64_t bytes) const
+    {
+        const std::int64_t perSecond = std::max<std::int64_t>(1, format.bytesPerSecond());
+        return milliseconds((bytes * 1000 + perSecond - 1) / perSecond);
+    }
+};
+
+SoundPlayer::SoundPlayer(QString programDir)
+    : programDir_(std::move(programDir))
+{
+    // SDL would otherwise take over SIGINT and SIGTERM, and the program would no longer
+    // end on Ctrl+C.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        std::fprintf(stderr, "bramlow: kein Audiosystem (%s), das Spiel bleibt stumm.\n", SDL_GetError());
+        return;
+    }
+
+    SDL_AudioSpec wanted{};
+    wanted.freq = kWantedFrequency;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = 2;
+    wanted.samples = kWantedFrames;
+    SDL_AudioSpec obtained{};
+    const SDL_AudioDeviceID id = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, SDL_AUDIO_ALLOW_ANY_CHANGE);
+    if (id == 0) {
+        std::fprintf(stderr, "bramlow: kein Audiogerät (%s), das Spiel bleibt stumm.\n", SDL_GetError());
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return;
+    }
+
+    device_ = std::make_unique<Device>();
+    device_->id = id;
+    device_->format = AudioFormat{obtained.freq, obtained.format, obtained.channels};
+    device_->bufferTime = device_->timeOf(std::int64_t(obtained.samples) * device_->format.bytesPerFrame());
+
+    const std::size_t warmUpBytes =
+        std::size_t(device_->format.bytesPerSecond() * kWarmUpMs / 1000 / device_->format.bytesPerFrame()) *
+        std::size_t(device_->format.bytesPerFrame());
+    const std::vector<unsigned char> silence(warmUpBytes, obtained.silence);
+    SDL_QueueAudio(id, silence.data(), Uint32(silence.size()));
+    SDL_PauseAudioDevice(id, 0);
+}
+
+SoundPlayer::~SoundPlayer()
+{
+    if (device_) {
+        SDL_CloseAudioDevice(device_->id);
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+}
+
+bool SoundPlayer::hasDevice() const
+{
+    return device_ != nullptr;
+}
+
+void SoundPlayer::Play(const std::string& datei)
+{
+    if (!device_)
+        return;
+
+    const QString path = programFile(programDir_, QString::fromUtf8(datei.data(), qsizetype(datei.size())));
+    const std::optional<std::vector<unsigned char>> samples = decodeWaveFile(path, device_->format);
+    if (!samples) {
+        playDesktopDefaultSound();
+        return;
+    }
+    if (samples->empty())
+        return;
+    if (SDL_QueueAudio(device_->id, samples->data(), Uint32(samples->size())) != 0)
+        return;
+    waitUntilPlayed();
+}
+
+void SoundPlayer::waitUntilPlayed()
+{
+    const SDL_AudioDeviceID id = device_->id;
+    const milliseconds queued = device_->timeOf(SDL_GetQueuedAudioSize(id));
+    const Clock::time_point deadline = Clock::now() + queued + 2 * device_->bufferTime + kStallMargin;
+
+    // The queue shrinks one device buffer at a time; sleep until it should be nearly
+    // empty, then look again each millisecond.
+    for (Uint32 left = SDL_GetQueuedAudioSize(id); left > 0; left = SDL_GetQueuedAudioSize(id)) {
+        if (Clock::now() >= deadline) {
+            // A stalled device: drop what it did not take, so later cues do not pile up.
+            SDL_ClearQueuedAudio(id);
+            return;
+        }
+        const milliseconds expected = device_->timeOf(left);
+        std::this_thread::sleep_for(std::max(milliseconds(1), expected - device_->bufferTime));
+    }
+    // The device took the last samples into its buffer; they are heard during the next
+    // buffer period.
+    std::this_thread::sleep_for(device_->bufferTime);
+}
+
+} // namespace bramlow

@@ -1,0 +1,83 @@
+#include "window/media/wave_decoder.h"
+
+#include "window/media/wave_guard.h"
+
+#include <QFile>
+
+#include <SDL.h>
+
+#include <memory>
+
+namespace bramlow {
+
+int AudioFormat::bytesPerFrame() const
+{
+    return int(SDL_AUDIO_BITSIZE(sdlFormat)) / 8 * channels;
+}
+
+namespace {
+
+struct WaveBufferFree {
+    void operator()(Uint8* buffer) const { SDL_FreeWAV(buffer); }
+};
+struct StreamFree {
+    void operator()(SDL_AudioStream* stream) const { SDL_FreeAudioStream(stream); }
+};
+
+std::optional<QByteArray> readBounded(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // Read one byte past the cap, so a file that grows while we read is caught too.
+    QByteArray bytes = file.read(kMaxWaveFileBytes + 1);
+    if (bytes.size() > kMaxWaveFileBytes || file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+std::optional<std::vector<unsigned char>> convert(const SDL_AudioSpec& source, const Uint8* data, Uint32 length,
+                                                  const AudioFormat& target)
+{
+    if (source.format == target.sdlFormat && source.channels == target.channels && source.freq == target.frequency)
+        return std::vector<unsigned char>(data, data + length);
+
+    std::unique_ptr<SDL_AudioStream, StreamFree> stream(SDL_NewAudioStream(
+        source.format, source.channels, source.freq, target.sdlFormat, Uint8(target.channels), target.frequency));
+    if (!stream || SDL_AudioStreamPut(stream.get(), data, int(length)) != 0 || SDL_AudioStreamFlush(stream.get()) != 0)
+        return std::nullopt;
+    std::vector<unsigned char> out(std::size_t(SDL_AudioStreamAvailable(stream.get())));
+    const int got = SDL_AudioStreamGet(stream.get(), out.data(), int(out.size()));
+    if (got < 0)
+        return std::nullopt;
+    out.resize(std::size_t(got));
+    return out;
+}
+
+} // namespace
+
+std::optional<std::vector<unsigned char>> decodeWaveFile(const QString& path, const AudioFormat& target)
+{
+    std::optional<QByteArray> bytes = readBounded(path);
+    if (!bytes)
+        return std::nullopt;
+    if (!clampRiffChunkSizes({reinterpret_cast<unsigned char*>(bytes->data()), std::size_t(bytes->size())}))
+        return std::nullopt;
+
+    SDL_RWops* memory = SDL_RWFromConstMem(bytes->constData(), int(bytes->size()));
+    if (!memory)
+        return std::nullopt;
+    SDL_AudioSpec source{};
+    Uint8* raw = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV_RW(memory, 1, &source, &raw, &length))
+        return std::nullopt;
+    std::unique_ptr<Uint8, WaveBufferFree> samples(raw);
+
+    const AudioFormat sourceFormat{source.freq, source.format, source.channels};
+    if (sourceFormat.bytesPerSecond() <= 0 || length / sourceFormat.bytesPerSecond() >= kMaxSoundSeconds)
+        return std::nullopt;
+    return convert(source, samples.get(), length, target);
+}
+
+} // namespace bramlow
