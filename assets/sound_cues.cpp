@@ -146,7 +146,7 @@ Samples knockOut()
     hit.resize(sampleIndex(length));
     for (float& s : hit)
         s = static_cast<float>(std::tanh(1.8 * s));
-    finish(hit, 0.80, 0.001, 0.060);
+    finish(hit, 0.80, 0.003, 0.060);
     return hit;
 }
 
