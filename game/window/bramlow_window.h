@@ -1,0 +1,110 @@
+#pragma once
+// The game's main window Bramlow: the board view of 96 picture cells over the logo, the
+// die, the message panel, two buttons, the menus and the auto-size control. It is the
+// engine's window (WindowView) and hands every click to the engine in one call.
+
+#include "auto_size_control.h"
+#include "engine/engine.h"
+#include "engine/random_source.h"
+#include "engine/window_view.h"
+#include "window/media/sound_player.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace bramlow {
+
+class PictureBox;
+class TextBoxWidget;
+
+class BramlowWindow : public QMainWindow, public WindowView {
+    Q_OBJECT
+public:
+    // Inner size of the form (the central widget, below the menu bar) as designed.
+    static constexpr int formWidthTwips = 12375;
+    static constexpr int formHeightTwips = 8745;
+    static QSize formSize(); // in pixels
+    // Exit status when libTrellAuto.so cannot be loaded (the picture errors use 3 to 5).
+    static constexpr int controlLibraryExitCode = 6;
+
+    // `programDir` holds the pictures, the sounds and libTrellAuto.so. Runs Form_Load:
+    // a missing picture or control library ends the program before the window shows.
+    explicit BramlowWindow(const QString& programDir, RandomSource& random = processRandomSource());
+    ~BramlowWindow() override;
+
+    // The cell `index` (11..88) of an array; nullptr for an index the array lacks.
+    PictureBox* cell(CellArray array, int index) const;
+    QWidget* form() const { return centralWidget(); }
+
+    // WindowView
+    std::string text(TextBox box) const override;
+    void setText(TextBox box, const std::string& text) override;
+    void setMessage(const std::string& caption) override;
+    void setCellPicture(CellArray array, std::int16_t index, const std::string& file) override;
+    void setDiePicture(const std::string& file) override;
+    void setImage1Enabled(bool enabled) override;
+    void setDieVisible(bool visible) override;
+    void Play(const std::string& datei) override;
+
+    // Handlers, one per event of the window.
+    void neu_but_Click();
+    void menuNeu_Click();
+    void ende_Click();
+    void menuEnde_Click();
+    void menuHilfe_Click();
+    void wuerfel_Click();
+    void Image1_Click();
+    void b_Click(int index);
+    void s_Click(int index);
+    void g_Click(int index);
+
+signals:
+    // "Hilfe" was chosen; the about screen belongs to the program, not to this window.
+    void aboutRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildForm();
+    void buildBoardView(QWidget* form);
+    void buildMessagePanel(QWidget* form);
+    void buildMenus();
+    void Form_Load();
+    void Form_Resize();
+    TextBoxWidget* textBox(TextBox box) const;
+
+    QString programDir_;
+    SoundPlayer sound_;
+
+    PictureBox* image1_ = nullptr;
+    PictureBox* image2_ = nullptr;
+    PictureBox* wuerfel_ = nullptr;
+    // Indexed by the cell's Index; elements for indexes an array lacks stay nullptr.
+    std::array<PictureBox*, 100> b_{};
+    std::array<PictureBox*, 100> s_{};
+    std::array<PictureBox*, 100> g_{};
+    TextBoxWidget* ausgabe1_ = nullptr;
+    TextBoxWidget* ausgabe2_ = nullptr;
+    TextBoxWidget* speicher_ = nullptr;
+    TextBoxWidget* speicher2_ = nullptr;
+    QLabel* ausgabe11_ = nullptr;
+    QGroupBox* frame2_ = nullptr;
+    QPushButton* neuBut_ = nullptr;
+    QPushButton* ende_ = nullptr;
+    std::optional<AutoSizeControl> trellAutoSize1_;
+
+    Engine engine_;
+};
+
+} // namespace bramlow

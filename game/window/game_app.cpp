@@ -1,0 +1,78 @@
+#include "game_app.h"
+
+#include "window/about/about_screen.h"
+#include "bramlow_window.h"
+
+#include <QApplication>
+
+namespace bramlow {
+
+GameApp::GameApp(QString programDir, RandomSource& random)
+    : programDir_(std::move(programDir))
+    , random_(random)
+{
+    // Qt would quit when the about screen hides, even though it brings a new main window
+    // up at that very moment; this class knows better when the last window is gone.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+GameApp::~GameApp()
+{
+    // Tearing down is no closing: neither window's close handling may run now.
+    if (about_) {
+        about_->disconnect(this);
+        delete about_;
+    }
+    if (main_) {
+        main_->disconnect(this);
+        delete main_;
+    }
+}
+
+void GameApp::start() { openMainWindow(); }
+
+void GameApp::openMainWindow()
+{
+    auto* window = new BramlowWindow(programDir_, random_);
+    // The close box unloads the window.
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    main_ = window;
+    connect(window, &BramlowWindow::aboutRequested, this, &GameApp::showAbout);
+    connect(window, &QObject::destroyed, this, &GameApp::mainWindowGone);
+    window->show();
+}
+
+void GameApp::showAbout()
+{
+    if (about_) {
+        about_->show();
+        about_->raise();
+        about_->activateWindow();
+    } else {
+        about_ = new AboutScreen(programDir_, main_);
+        connect(about_, &AboutScreen::closed, this, &GameApp::aboutClosed);
+        about_->show();
+    }
+    about_->repaint();
+}
+
+void GameApp::mainWindowGone()
+{
+    if (!about_)
+        emit noWindowLeft();
+}
+
+void GameApp::aboutClosed()
+{
+    if (about_) {
+        about_->disconnect(this);
+        about_->deleteLater();
+        about_ = nullptr;
+    }
+    // Closing the about screen brings the main window to the front; if it was closed
+    // meanwhile, it comes back created anew, in its welcome state.
+    if (!main_)
+        openMainWindow();
+}
+
+} // namespace bramlow

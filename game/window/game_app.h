@@ -1,0 +1,46 @@
+#pragma once
+// The program's windows over its lifetime: the main window, created at start and again
+// whenever it is needed after having been closed, and the about screen, which is not a
+// child of the main window and may outlive it. The program ends when neither is open.
+
+#include "bramlow_window.h"
+#include "engine/random_source.h"
+#include "window/about/about_screen.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+namespace bramlow {
+
+class GameApp : public QObject {
+    Q_OBJECT
+public:
+    explicit GameApp(QString programDir, RandomSource& random = processRandomSource());
+    ~GameApp() override;
+
+    // Creates the main window (its load steps run) and shows it.
+    void start();
+
+    // Shows the about screen without blocking, or raises the one already open.
+    void showAbout();
+
+    BramlowWindow* mainWindow() const { return main_; }
+    AboutScreen* aboutScreen() const { return about_; }
+
+signals:
+    // The last window of the program has closed; main() ends the event loop on it.
+    void noWindowLeft();
+
+private:
+    void openMainWindow();
+    void mainWindowGone();
+    void aboutClosed();
+
+    QString programDir_;
+    RandomSource& random_;
+    QPointer<BramlowWindow> main_;
+    QPointer<AboutScreen> about_;
+};
+
+} // namespace bramlow
