@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <cmath>
+
 namespace trellauto {
 namespace {
 
@@ -129,10 +131,13 @@ bool QtFormModel::write(std::size_t index, Measure measure, double value)
     if (!widget)
         return false;
     if (measure == Measure::FontSize) {
-        if (!std::isfinite(value) || value <= 0.0)
+        // Hundredths of a point: fine enough for any screen, and a layout restored after
+        // a resize gets exactly its recorded sizes back.
+        const double points = std::round(value * 100.0) / 100.0;
+        if (!std::isfinite(points) || points <= 0.0)
             return false;
         QFont font = widget->font();
-        font.setPointSizeF(value);
+        font.setPointSizeF(points);
         widget->setFont(font);
         return true;
     }

@@ -16,8 +16,8 @@ namespace trellauto {
 // control array on its own), then the entries of the window's menu bar, which have no
 // position, size or font. Qt's own inner widgets (named "qt_...") and separate windows
 // such as popup menus are not controls. Geometry is in twips relative to the parent
-// widget; written values are rounded to whole pixels here. Font sizes are in points;
-// a size of zero or below is refused, and so is a negative width or height.
+// widget; written values are rounded to whole pixels here. Font sizes are in points,
+// written in hundredths of a point; a size of zero or below is refused, and so is a negative width or height.
 class QtFormModel final : public FormModel {
 public:
     explicit QtFormModel(QWidget* form);
