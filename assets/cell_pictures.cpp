@@ -50,13 +50,17 @@ void paintGround(QPainter& painter, CellGround ground, int size)
         ground.setColorAt(0.0, QColor(28, 70, 92));
         ground.setColorAt(1.0, QColor(8, 20, 32));
         painter.fillRect(QRectF(0, 0, size, size), ground);
+        // A halo just outside the piece's rim, with a crisp ring of light at its heart.
         QRadialGradient glow(centre, size * 0.50);
-        glow.setColorAt(0.55, QColor(170, 250, 255, 255));
-        glow.setColorAt(0.70, QColor(80, 210, 255, 170));
-        glow.setColorAt(1.00, QColor(40, 140, 220, 0));
+        glow.setColorAt(0.62, QColor(190, 248, 255, 255));
+        glow.setColorAt(0.86, QColor(60, 190, 255, 230));
+        glow.setColorAt(1.00, QColor(30, 120, 210, 0));
         painter.setPen(Qt::NoPen);
         painter.setBrush(glow);
         painter.drawEllipse(centre, size * 0.5, size * 0.5);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor(225, 252, 255), size * 0.03));
+        painter.drawEllipse(centre, size * 0.43, size * 0.43);
         drawRaisedEdge(painter, QRectF(0, 0, size, size), size * 0.03, 45);
         return;
     }

@@ -99,11 +99,11 @@ QImage stoneSurface(int size, const QColor& dark, const QColor& light, std::uint
             const double y = py / double(size);
             const double cloud = fractalNoise(x * 3.0, y * 3.0, 5, seed);
             const double warp = fractalNoise(x * 2.0 + 5.0, y * 2.0, 4, seed + 3u);
-            const double vein = std::pow(1.0 - std::abs(std::sin((x * 1.3 + y * 2.1 + warp * 2.5) * std::numbers::pi * 2.0)), 18.0);
+            const double vein = std::pow(1.0 - std::abs(std::sin((x * 1.3 + y * 2.1 + warp * 2.5) * std::numbers::pi * 2.0)), 10.0);
             const double grain = valueNoise(x * 90.0, y * 90.0, seed + 9u);
             const double shade = std::clamp(0.25 + 0.6 * (cloud - 0.3) + 0.08 * (grain - 0.5), 0.0, 1.0);
             const QRgb base = mixRgb(dark, light, shade);
-            row[px] = scaleRgb(base, 1.0 + 0.35 * vein);
+            row[px] = scaleRgb(base, 1.0 + 0.16 * vein);
         }
     }
     return image;
