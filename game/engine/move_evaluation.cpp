@@ -138,7 +138,7 @@ void handOver(WindowView& view)
     if (phase == prompt::select) {
         view.setText(TextBox::ausgabe2, prompt::destination);
     } else if (phase == prompt::destination) {
-        view.setText(TextBox::ausgabe1, otherPlayerText(view.text(TextBox::ausgabe1)));
+        passTurn(view);
         view.setImage1Enabled(false);
         view.setText(TextBox::ausgabe2, prompt::roll);
     }

@@ -20,13 +20,12 @@ const std::string& playerText(Player player)
 
 const std::string& playerName(Player player) { return player == Player::silber ? silberName : goldName; }
 
-std::string otherPlayerText(const std::string& ausgabe1)
+Player opponentOf(Player player) { return player == Player::silber ? Player::gold : Player::silber; }
+
+void passTurn(WindowView& view)
 {
-    if (ausgabe1 == playerLine::gold)
-        return playerLine::silber;
-    if (ausgabe1 == playerLine::silber)
-        return playerLine::gold;
-    return ausgabe1;
+    if (const auto current = playerFromText(view.text(TextBox::ausgabe1)))
+        view.setText(TextBox::ausgabe1, playerText(opponentOf(*current)));
 }
 
 bool ownsPiece(Player player, CellCode code)

@@ -3,6 +3,7 @@
 // ausgabe1; these helpers read and write that text.
 
 #include "engine/cell_code.h"
+#include "engine/window_view.h"
 
 #include <optional>
 #include <string>
@@ -20,8 +21,10 @@ const std::string& playerText(Player player);
 // "Silber" or "Gold": the name in the player and win texts.
 const std::string& playerName(Player player);
 
-// The text of the other player; any text that names no player stays as it is.
-std::string otherPlayerText(const std::string& ausgabe1);
+Player opponentOf(Player player);
+
+// ausgabe1 names the other player; a text that names no player is left untouched.
+void passTurn(WindowView& view);
 
 bool ownsPiece(Player player, CellCode code);
 

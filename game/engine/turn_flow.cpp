@@ -56,7 +56,7 @@ void Engine::wuerfel_Click()
 void Engine::Image1_Click()
 {
     view_.Play(sound::ende);
-    view_.setText(TextBox::ausgabe1, otherPlayerText(view_.text(TextBox::ausgabe1)));
+    passTurn(view_);
     if (view_.text(TextBox::ausgabe2) == prompt::destination) {
         // The code kept at pick-up, not the picked-up code: a Silber piece from an even
         // square shows SILBER_EVEN again.
