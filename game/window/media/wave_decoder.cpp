@@ -6,6 +6,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace bramlow {
@@ -19,9 +20,6 @@ namespace {
 
 struct WaveBufferFree {
     void operator()(Uint8* buffer) const { SDL_FreeWAV(buffer); }
-};
-struct StreamFree {
-    void operator()(SDL_AudioStream* stream) const { SDL_FreeAudioStream(stream); }
 };
 
 std::optional<QByteArray> readBounded(const QString& path)
@@ -42,16 +40,20 @@ std::optional<std::vector<unsigned char>> convert(const SDL_AudioSpec& source, c
     if (source.format == target.sdlFormat && source.channels == target.channels && source.freq == target.frequency)
         return std::vector<unsigned char>(data, data + length);
 
-    std::unique_ptr<SDL_AudioStream, StreamFree> stream(SDL_NewAudioStream(
-        source.format, source.channels, source.freq, target.sdlFormat, Uint8(target.channels), target.frequency));
-    if (!stream || SDL_AudioStreamPut(stream.get(), data, int(length)) != 0 || SDL_AudioStreamFlush(stream.get()) != 0)
+    // SDL_AudioCVT rather than SDL_AudioStream: the stream of SDL 2.26 keeps the last
+    // resampler block back even after a flush, which cuts the end off every resampled cue.
+    SDL_AudioCVT cvt;
+    if (SDL_BuildAudioCVT(&cvt, source.format, source.channels, source.freq, target.sdlFormat, Uint8(target.channels),
+                          target.frequency) < 0)
         return std::nullopt;
-    std::vector<unsigned char> out(std::size_t(SDL_AudioStreamAvailable(stream.get())));
-    const int got = SDL_AudioStreamGet(stream.get(), out.data(), int(out.size()));
-    if (got < 0)
+    std::vector<unsigned char> buffer(std::size_t(length) * std::size_t(std::max(1, cvt.len_mult)));
+    std::copy(data, data + length, buffer.begin());
+    cvt.buf = buffer.data();
+    cvt.len = int(length);
+    if (SDL_ConvertAudio(&cvt) != 0)
         return std::nullopt;
-    out.resize(std::size_t(got));
-    return out;
+    buffer.resize(std::size_t(cvt.len_cvt));
+    return buffer;
 }
 
 } // namespace
