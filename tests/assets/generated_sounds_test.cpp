@@ -175,6 +175,34 @@ TEST(GeneratedSounds, TheCellTickIsShortAndFrontLoaded)
     EXPECT_GT(early / total, 0.8);
 }
 
+double zeroCrossingsPerSecond(const Wave& wave)
+{
+    int crossings = 0;
+    for (std::size_t i = wave.channels; i < wave.samples.size(); i += wave.channels)
+        if ((wave.samples[i] < 0) != (wave.samples[i - wave.channels] < 0))
+            ++crossings;
+    return crossings / wave.seconds();
+}
+
+TEST(GeneratedSounds, TheRefusalBuzzesLowAndTheTickIsBright)
+{
+    // Each file holds its own cue: a refusal is a dull low buzz, a cell change a light tick.
+    struct PitchRow {
+        const char* file;
+        double fewest;
+        double most;
+    };
+    const std::vector<PitchRow> rows{{"schlecht.wav", 60, 400}, {"gut.wav", 1500, 6000}};
+    for (const PitchRow& row : rows) {
+        SCOPED_TRACE(row.file);
+        std::string error;
+        const auto wave = readWave(kProgramDir + "/" + row.file, error);
+        ASSERT_TRUE(wave) << error;
+        EXPECT_GE(zeroCrossingsPerSecond(*wave), row.fewest);
+        EXPECT_LE(zeroCrossingsPerSecond(*wave), row.most);
+    }
+}
+
 TEST(GeneratedSounds, TheReaderRefusesWhatIsNotAWave)
 {
     // Guards the checks above: a file that is no wave must not pass as one.
