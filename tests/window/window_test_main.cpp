@@ -1,0 +1,21 @@
+// The main() of every window test: a real QApplication, on the offscreen platform and
+// with SDL's disk audio driver into /dev/null unless the environment names others (CTest
+// sets them). SDL's dummy driver is no choice: in SDL 2.26 it frees an invalid pointer
+// when a device is closed.
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("SDL_AUDIODRIVER")) {
+        qputenv("SDL_AUDIODRIVER", "disk");
+        qputenv("SDL_DISKAUDIOFILE", "/dev/null");
+    }
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
