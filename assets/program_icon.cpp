@@ -36,7 +36,9 @@ QImage drawProgramIcon(int size)
     painter.setClipPath(outline);
     for (int row = 0; row < squares; ++row) {
         for (int column = 0; column < squares; ++column) {
-            const bool dark = (row + column) % 2 == (squares % 2 == 0 ? 1 : 0);
+            // The pieces stand in two corners; on the 2 x 2 board they must leave the dark
+            // squares visible, or the board reads as one light patch.
+            const bool dark = (row + column) % 2 == 0;
             painter.fillRect(QRectF(board.left() + column * cell, board.top() + row * cell, cell, cell),
                              dark ? QColor(110, 66, 34) : QColor(232, 196, 138));
         }
