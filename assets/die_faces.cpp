@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QRadialGradient>
 
-#include <array>
 #include <vector>
 
 namespace bramlow::assets {

@@ -10,8 +10,6 @@
 #include <QRadialGradient>
 
 #include <array>
-#include <cmath>
-#include <numbers>
 
 namespace bramlow::assets {
 
