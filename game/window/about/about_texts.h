@@ -15,9 +15,9 @@ inline constexpr char16_t kProductName[] = u"Bramlow";
 // The program is built for and runs on Linux.
 inline constexpr char16_t kPlatformLine[] = u"für Linux";
 // The maker's notice, three lines.
-inline constexpr char16_t kMakerFirstLine[] = u"Ein Spiel der Bramlow-Entwickler";
+inline constexpr char16_t kMakerFirstLine[] = u"Bramlow-Entwickler";
 inline constexpr char16_t kMakerSecondLine[] = u"© 2026";
-inline constexpr char16_t kMakerThirdLine[] = u"Bramlow-Entwickler";
+inline constexpr char16_t kMakerThirdLine[] = u"Ein Brettspiel für zwei Spieler";
 inline constexpr char16_t kBackToGame[] = u"Zurück zum Spiel";
 
 } // namespace bramlow
