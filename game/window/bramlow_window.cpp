@@ -224,7 +224,7 @@ void BramlowWindow::Form_Load()
     QString cause;
     trellAutoSize1_ = AutoSizeControl::create(programDir_, form, cause);
     if (!trellAutoSize1_) {
-        reportFatalErrorAndExit(QStringLiteral("Die Steuerelement-Bibliothek „%1“ kann nicht geladen werden.\n%2")
+        reportFatalErrorAndExit(QStringLiteral("Die Steuerelement-Bibliothek „%1“ kann nicht geladen werden: %2\nBramlow wird beendet.")
                                     .arg(programFile(programDir_, QLatin1String(controlLibraryName)), cause),
                                 controlLibraryExitCode);
     }
