@@ -12,6 +12,11 @@
 
 #include <cstdlib>
 #include <functional>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace bramlow {
 namespace {
@@ -194,6 +199,41 @@ TEST_F(SoundPlayerTest, BrokenFilesReturnNormallyAndTheNextSoundStillPlays)
         });
         EXPECT_GE(played.indexOf(next), 0) << c.what;
     }
+}
+
+TEST_F(SoundPlayerTest, AStalledDeviceDoesNotHoldPlayForever)
+{
+    // The device writes into a pipe that nobody reads: once the pipe is full, the device
+    // stops taking samples, like a sound server that hangs. Play must give up after the
+    // sound's length plus a margin (a hang here fails through the test's time limit).
+    const QString pipe = dir.filePath("stalled-device");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const int reader = open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    setenv("SDL_DISKAUDIOFILE", QFile::encodeName(pipe).constData(), 1);
+    // Twice what a pipe holds, so the device must stall before the end.
+    const QByteArray tone = tonePcm({}, 440, 700);
+    wave("winner.wav", tone);
+
+    qsizetype drained = 0;
+    std::thread drain;
+    {
+        SoundPlayer player(dir.path());
+        ASSERT_TRUE(player.hasDevice());
+        player.Play("winner.wav");
+        player.Play("winner.wav");
+
+        // Unblock the device thread's write, so that the player can close the device.
+        fcntl(reader, F_SETFL, 0);
+        drain = std::thread([&] {
+            char chunk[4096];
+            for (ssize_t n; (n = read(reader, chunk, sizeof chunk)) > 0;)
+                drained += n;
+        });
+    }
+    drain.join(); // ends at end of file: the device has closed the pipe
+    close(reader);
+    EXPECT_LT(drained, 2 * tone.size()) << "the device never stalled; the test proves nothing";
 }
 
 TEST_F(SoundPlayerTest, WithoutAnAudioDeviceEveryPlayIsSilentAtOnce)
