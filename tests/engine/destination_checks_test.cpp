@@ -1,8 +1,6 @@
-// The five destination checks, in their order, with their exact messages; distances on
+// The five destination checks in their order, with their exact messages, and distances on
 // the 10 x 10 frame with the home rows around the board.
-#include "game_table.h"
-
-#include "engine/destination_checks.h"
+#include "engine_table.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +9,6 @@
 namespace bramlow::test {
 namespace {
 
-// Silber to move; the piece on b57 will be picked up with a roll of 3.
 const Diagram silberOnB57 = {
     "+......G.+",
     "S.........",
@@ -25,7 +22,6 @@ const Diagram silberOnB57 = {
     "+GG.G..GG+",
 };
 
-// Gold to move; the piece on b44 will be picked up with a roll of 2.
 const Diagram goldOnB44 = {
     "+.....GG.+",
     "..........",
@@ -39,191 +35,115 @@ const Diagram goldOnB44 = {
     "+GG.GG...+",
 };
 
-struct RefusalCase {
-    const char* name;
-    const Diagram* position;
-    const std::string* player;
-    int roll;
-    std::string source;
-    std::string destination;
-    std::string message;
-};
-
-class RefusedDestination : public ::testing::TestWithParam<RefusalCase> {};
-
-TEST_P(RefusedDestination, playsSchlechtShowsTheMessageAndKeepsThePieceInHand)
+TEST(DestinationChecks, firstFailingCheckSpeaksAndThePieceStaysInHand)
 {
-    const RefusalCase& c = GetParam();
-    GameTable table;
-    table.setPosition(*c.position);
-    table.view.setMessage("vorher");
-    table.pickUpFor(*c.player, c.roll, c.source);
-    const Diagram before = table.position();
-
-    table.click(c.destination);
-
-    EXPECT_EQ(table.view.log, (std::vector<std::string>{"play schlecht.wav", "ausgabe11 := " + c.message}));
-    EXPECT_EQ(table.position(), before);
-    EXPECT_EQ(table.prompt(), "Wohin bewegen?");
-    EXPECT_EQ(table.player(), *c.player);
-    EXPECT_EQ(table.view.text(TextBox::speicher), c.source);
+    const std::string own = "Besetzt vom eigenen Spieler";
+    const std::string startRow = "Im Startfeld darf nicht gegangen werden";
+    const std::string opponent = "nicht in gegenerische Felder";
+    const std::string distance = "Mit Wurf nicht zu erreichen";
+    const std::string behind = "Zielreihe sitzt hinter Startreihe";
+    struct Row {
+        const char* name;
+        const Diagram& position;
+        const std::string& player;
+        int roll;
+        std::string from, to;
+        const std::string& message;
+    };
+    const Row rows[] = {
+        {"silber clicks the lifted piece", silberOnB57, silberTurn, 3, "b57", "b57", own},
+        {"silber own piece behind: own before backwards", silberOnB57, silberTurn, 3, "b57", "b54", own},
+        {"silber own piece in target row at distance 3", silberOnB57, silberTurn, 3, "b57", "s26", own},
+        {"silber own start piece: own before start row", silberOnB57, silberTurn, 3, "b57", "s18", own},
+        {"silber empty own start cell", silberOnB57, silberTurn, 3, "b57", "s15", startRow},
+        {"silber empty gold start cell: start row before opponent", silberOnB57, silberTurn, 3, "b57", "g15", startRow},
+        {"silber gold piece in gold start row", silberOnB57, silberTurn, 3, "b57", "g17", startRow},
+        {"silber gold piece in gold target row", silberOnB57, silberTurn, 3, "b57", "g27", opponent},
+        {"silber empty gold target cell", silberOnB57, silberTurn, 3, "b57", "g28", opponent},
+        {"silber four steps with a three", silberOnB57, silberTurn, 3, "b57", "b53", distance},
+        {"silber one step with a three", silberOnB57, silberTurn, 3, "b57", "b56", distance},
+        {"silber own target row too far", silberOnB57, silberTurn, 3, "b57", "s28", distance},
+        {"silber three steps back", silberOnB57, silberTurn, 3, "b57", "b45", behind},
+        {"silber no capture backwards", silberOnB57, silberTurn, 3, "b57", "b65", behind},
+        {"gold own piece ahead", goldOnB44, goldTurn, 2, "b44", "b64", own},
+        {"gold own piece in target row at distance 5", goldOnB44, goldTurn, 5, "b64", "g26", own},
+        {"gold own empty start cell", goldOnB44, goldTurn, 2, "g12", "g13", startRow},
+        {"gold silber start piece", goldOnB44, goldTurn, 2, "b44", "s14", startRow},
+        {"gold silber target piece", goldOnB44, goldTurn, 2, "b44", "s24", opponent},
+        {"gold empty silber target cell", goldOnB44, goldTurn, 2, "b44", "s23", opponent},
+        {"gold two steps down", goldOnB44, goldTurn, 2, "b44", "b24", behind},
+        {"gold no capture downwards", goldOnB44, goldTurn, 2, "b44", "b33", behind},
+        {"gold three steps with a two", goldOnB44, goldTurn, 2, "b44", "b74", distance},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        GameTable table;
+        table.setPosition(row.position);
+        table.view.setMessage("vorher");
+        table.pickUpFor(row.player, row.roll, row.from);
+        const Diagram before = table.position();
+        table.click(row.to);
+        EXPECT_EQ(table.view.log, (Log{"play schlecht.wav", "ausgabe11 := " + row.message}));
+        EXPECT_EQ(table.position(), before);
+        EXPECT_EQ(table.prompt(), "Wohin bewegen?");
+        EXPECT_EQ(table.view.text(TextBox::speicher), row.from);
+    }
 }
 
-const std::string own = "Besetzt vom eigenen Spieler";
-const std::string startRow = "Im Startfeld darf nicht gegangen werden";
-const std::string opponent = "nicht in gegenerische Felder";
-const std::string distance = "Mit Wurf nicht zu erreichen";
-const std::string behind = "Zielreihe sitzt hinter Startreihe";
-
-INSTANTIATE_TEST_SUITE_P(InOrder, RefusedDestination,
-    ::testing::Values(
-        RefusalCase{"silber_clicks_the_picked_up_piece", &silberOnB57, &silberTurn, 3, "b57", "b57", own},
-        RefusalCase{"silber_own_piece_behind_beats_backwards", &silberOnB57, &silberTurn, 3, "b57", "b54", own},
-        RefusalCase{"silber_own_piece_in_target_row_at_distance", &silberOnB57, &silberTurn, 3, "b57", "s26", own},
-        RefusalCase{"silber_own_piece_in_start_row_beats_start_row", &silberOnB57, &silberTurn, 3, "b57", "s18", own},
-        RefusalCase{"silber_empty_own_start_cell", &silberOnB57, &silberTurn, 3, "b57", "s15", startRow},
-        RefusalCase{"silber_empty_gold_start_cell_start_row_first", &silberOnB57, &silberTurn, 3, "b57", "g15", startRow},
-        RefusalCase{"silber_gold_piece_in_gold_start_row", &silberOnB57, &silberTurn, 3, "b57", "g17", startRow},
-        RefusalCase{"silber_gold_piece_in_gold_target_row", &silberOnB57, &silberTurn, 3, "b57", "g27", opponent},
-        RefusalCase{"silber_empty_gold_target_cell", &silberOnB57, &silberTurn, 3, "b57", "g28", opponent},
-        RefusalCase{"silber_four_steps_with_a_three", &silberOnB57, &silberTurn, 3, "b57", "b53", distance},
-        RefusalCase{"silber_one_step_with_a_three", &silberOnB57, &silberTurn, 3, "b57", "b56", distance},
-        RefusalCase{"silber_own_target_row_too_far", &silberOnB57, &silberTurn, 3, "b57", "s28", distance},
-        RefusalCase{"silber_three_steps_backwards", &silberOnB57, &silberTurn, 3, "b57", "b45", behind},
-        RefusalCase{"silber_no_capture_backwards", &silberOnB57, &silberTurn, 3, "b57", "b65", behind},
-        RefusalCase{"silber_from_start_row_needs_exact_roll", &silberOnB57, &silberTurn, 3, "s14", "b41", distance},
-        RefusalCase{"gold_own_piece_ahead", &goldOnB44, &goldTurn, 2, "b44", "b64", own},
-        RefusalCase{"gold_own_piece_in_target_row_at_distance", &goldOnB44, &goldTurn, 5, "b64", "g26", own},
-        RefusalCase{"gold_own_start_row_empty", &goldOnB44, &goldTurn, 2, "g12", "g13", startRow},
-        RefusalCase{"gold_silber_start_row_with_silber", &goldOnB44, &goldTurn, 2, "b44", "s14", startRow},
-        RefusalCase{"gold_silber_target_row_with_silber", &goldOnB44, &goldTurn, 2, "b44", "s24", opponent},
-        RefusalCase{"gold_silber_target_row_empty", &goldOnB44, &goldTurn, 2, "b44", "s23", opponent},
-        RefusalCase{"gold_two_steps_down", &goldOnB44, &goldTurn, 2, "b44", "b24", behind},
-        RefusalCase{"gold_no_capture_downwards", &goldOnB44, &goldTurn, 2, "b44", "b33", behind},
-        RefusalCase{"gold_diagonal_down", &goldOnB44, &goldTurn, 2, "b44", "b35", behind},
-        RefusalCase{"gold_three_steps_with_a_two", &goldOnB44, &goldTurn, 2, "b44", "b74", distance}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// Every field that accepts the piece, found by trying all 96 on a fresh table each.
-std::set<std::string> acceptedDestinations(const Diagram& position, const std::string& player, int roll,
-                                           const std::string& source)
+// Every field that takes the piece, each tried on a fresh table.
+std::set<std::string> accepted(const Diagram& position, const std::string& player, int roll, const std::string& from)
 {
-    std::set<std::string> accepted;
-    for (const auto& destination : allFieldNames()) {
+    std::set<std::string> fields;
+    for (const auto& to : allFields()) {
         GameTable table;
         table.setPosition(position);
-        table.pickUpFor(player, roll, source);
-        table.click(destination);
+        table.pickUpFor(player, roll, from);
+        table.click(to);
         if (table.prompt() == "Bitte wuerfeln!")
-            accepted.insert(destination);
+            fields.insert(to);
     }
-    return accepted;
+    return fields;
 }
 
-TEST(AcceptedDestinations, silberFromS13WithRoll3)
+TEST(Distances, countRowsAndColumnsOnTheFrameNeverBackwards)
 {
-    EXPECT_EQ(acceptedDestinations(startPosition(), silberTurn, 3, "s13"),
-              (std::set<std::string>{"b33", "b22", "b42", "b11", "b51"}));
-}
-
-TEST(AcceptedDestinations, silberFromB57WithRoll3ReachesSidewaysAndTheTargetRow)
-{
-    const Diagram position = {
-        "+........+",
-        "S.........",
-        "S.........",
-        "S.........",
-        ".......S..",
-        "S.........",
-        "S.........",
-        "S.........",
-        "S.........",
-        "+GGGGGGGG+",
-    };
-    EXPECT_EQ(acceptedDestinations(position, silberTurn, 3, "b57"),
+    const Diagram silberOnB57Alone = {"+........+", "S.........", "S.........", "S.........", ".......S..",
+                                      "S.........", "S.........", "S.........", "S.........", "+GGGGGGGG+"};
+    const Diagram goldOnB83 = {"+........+", "S..G......", "S.........", "S.........", "S.........",
+                               "S.........", "S.........", "S.........", "S.........", "+G.GGGGGG+"};
+    EXPECT_EQ(accepted(startPosition(), silberTurn, 3, "s13"), (std::set<std::string>{"b33", "b22", "b42", "b11", "b51"}));
+    EXPECT_EQ(accepted(silberOnB57Alone, silberTurn, 3, "b57"),
               (std::set<std::string>{"b27", "b87", "b38", "b78", "s24", "s26"}));
+    EXPECT_EQ(accepted(startPosition(), goldTurn, 1, "g15"), std::set<std::string>{"b15"});
+    EXPECT_EQ(accepted(goldOnB83, goldTurn, 2, "b83"), (std::set<std::string>{"b81", "b85", "g22", "g24"}));
 }
 
-TEST(AcceptedDestinations, goldFromG15WithRoll1OnlyReachesB15)
-{
-    EXPECT_EQ(acceptedDestinations(startPosition(), goldTurn, 1, "g15"), (std::set<std::string>{"b15"}));
-}
-
-TEST(AcceptedDestinations, goldNeighboursInTheStartRow)
+TEST(Distances, goldNeighboursInTheStartRowAreOwnPiecesOrStartCells)
 {
     GameTable table;
     table.setPosition(startPosition());
     table.pickUpFor(goldTurn, 1, "g15");
     table.click("g14");
-    EXPECT_EQ(table.view.message, own);
+    EXPECT_EQ(table.view.message, "Besetzt vom eigenen Spieler");
 
-    const Diagram lonely = {
-        "+........+",
-        "S.........",
-        "S.........",
-        "S.........",
-        "S.........",
-        "S.........",
-        "S.........",
-        "S.GGGGGG..",
-        "S.G.......",
-        "+....G...+",
-    };
-    GameTable alone;
-    alone.setPosition(lonely);
-    alone.pickUpFor(goldTurn, 1, "g15");
-    alone.click("g16");
-    EXPECT_EQ(alone.view.message, startRow);
-    alone.click("g14");
-    EXPECT_EQ(alone.view.message, startRow);
+    table.setPosition({"+........+", "S.........", "S.........", "S.........", "S.........", "S.........",
+                       "S.........", "S.GGGGGG..", "S.G.......", "+....G...+"});
+    table.pickUpFor(goldTurn, 1, "g15");
+    for (const std::string to : {"g14", "g16"}) {
+        table.click(to);
+        EXPECT_EQ(table.view.message, "Im Startfeld darf nicht gegangen werden") << to;
+    }
 }
 
-TEST(AcceptedDestinations, goldIntoItsTargetRowFromTheTopBoardRow)
+TEST(Distances, fieldsInBetweenDoNotMatter)
 {
-    const Diagram position = {
-        "+........+",
-        "S..G......",
-        "S.........",
-        "S.........",
-        "S.........",
-        "S.........",
-        "S.........",
-        "S.........",
-        "S.........",
-        "+G.GGGGGG+",
-    };
-    EXPECT_EQ(acceptedDestinations(position, goldTurn, 2, "b83"), (std::set<std::string>{"b81", "b85", "g22", "g24"}));
-}
-
-TEST(AcceptedDestinations, jumpsOverOccupiedFields)
-{
-    const Diagram position = {
-        "+........+",
-        "S.........",
-        "S.........",
-        "S.........",
-        "S.........",
-        "S.........",
-        "S.........",
-        "S.........",
-        ".SGG......",
-        "+..GGGGGG+",
-    };
     GameTable table;
-    table.setPosition(position);
+    table.setPosition({"+........+", "S.........", "S.........", "S.........", "S.........", "S.........",
+                       "S.........", "S.........", ".SGG......", "+..GGGGGG+"});
     table.pickUpFor(silberTurn, 3, "b11");
     table.click("b14");
     EXPECT_EQ(table.prompt(), "Bitte wuerfeln!");
     EXPECT_EQ(table.position()[8], "..GGS.....");
-}
-
-TEST(FramePosition, homeRowsFormTheRingAroundTheBoard)
-{
-    const std::vector<std::pair<std::string, FramePosition>> rows = {
-        {"b34", {3, 4}}, {"s13", {3, 0}}, {"s27", {7, 9}}, {"g15", {0, 5}}, {"g22", {9, 2}}, {"b81", {8, 1}},
-    };
-    for (const auto& [feld, expected] : rows)
-        EXPECT_EQ(framePosition(*cellNamed(feld)), expected) << feld;
 }
 
 } // namespace

@@ -1,0 +1,190 @@
+#include "engine_table.h"
+
+#include "engine/field_name.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace bramlow::test {
+
+namespace {
+
+const char* const boxNames[] = {"ausgabe1", "ausgabe2", "speicher", "speicher2"};
+
+// The field at diagram row `line` (0 = top) and column `col`; "" for a corner.
+std::string fieldAt(int line, int col)
+{
+    const int row = 9 - line;
+    if ((row == 0 || row == 9) && (col == 0 || col == 9))
+        return "";
+    if (row == 0 || row == 9)
+        return fieldName('g', row == 0 ? 1 : 2, col);
+    if (col == 0 || col == 9)
+        return fieldName('s', col == 0 ? 1 : 2, row);
+    return fieldName('b', row, col);
+}
+
+// The codes that '.', 'S', 'G', 's', 'g' stand for on `feld`; 0 where the piece cannot stand.
+std::vector<CellCode> codesOn(const std::string& feld)
+{
+    const Cell cell = *cellNamed(feld);
+    const bool odd = isOddSquare(cell);
+    if (cell.letter == 's')
+        return {SILBER_HOME_EMPTY, SILBER_HOME, 0, SILBER_SELECTED, 0};
+    if (cell.letter == 'g')
+        return {GOLD_HOME_EMPTY, 0, GOLD_HOME, 0, GOLD_SELECTED};
+    return {odd ? EMPTY_ODD : EMPTY_EVEN, odd ? SILBER_ODD : SILBER_EVEN, odd ? GOLD_ODD : GOLD_EVEN,
+            SILBER_SELECTED, GOLD_SELECTED};
+}
+
+const std::string symbols = ".SGsg";
+
+} // namespace
+
+void RecordingView::setText(TextBox box, const std::string& text)
+{
+    log.push_back(std::string(boxNames[static_cast<int>(box)]) + " := " + text);
+    texts_[static_cast<int>(box)] = text;
+}
+
+void RecordingView::setMessage(const std::string& caption)
+{
+    log.push_back("ausgabe11 := " + caption);
+    message = caption;
+}
+
+void RecordingView::setCellPicture(CellArray array, std::int16_t index, const std::string& file)
+{
+    const char letter = array == CellArray::b ? 'b' : array == CellArray::s ? 's' : 'g';
+    const std::string feld = letter + std::to_string(index);
+    log.push_back(feld + " <- " + file + (peek ? " over " + std::to_string(peek->lese(feld)) : ""));
+}
+
+void RecordingView::setDiePicture(const std::string& file)
+{
+    log.push_back("wuerfel <- " + file);
+    diePicture = file;
+}
+
+void RecordingView::setImage1Enabled(bool enabled)
+{
+    log.push_back(enabled ? "Image1 enabled" : "Image1 disabled");
+    image1Enabled = enabled;
+}
+
+void RecordingView::setDieVisible(bool visible)
+{
+    log.push_back(visible ? "wuerfel shown" : "wuerfel hidden");
+    dieVisible = visible;
+}
+
+float ScriptedDie::next()
+{
+    if (values.empty() && then)
+        return then->next();
+    if (values.empty()) {
+        ADD_FAILURE() << "the engine drew more random numbers than the test queued";
+        return 0.0f;
+    }
+    const float x = values.front();
+    values.pop_front();
+    return x;
+}
+
+float rollOf(int face) { return static_cast<float>((face - 0.75) / 5.4); }
+
+const std::vector<std::string>& allFields()
+{
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> all;
+        for (int line = 0; line < 10; ++line) {
+            for (int col = 0; col < 10; ++col) {
+                if (auto feld = fieldAt(line, col); !feld.empty())
+                    all.push_back(feld);
+            }
+        }
+        return all;
+    }();
+    return names;
+}
+
+const Diagram& startPosition()
+{
+    static const Diagram start = {"+........+", "S.........", "S.........", "S.........", "S.........",
+                                  "S.........", "S.........", "S.........", "S.........", "+GGGGGGGG+"};
+    return start;
+}
+
+void GameTable::setPosition(const Diagram& position)
+{
+    if (position.size() != 10)
+        throw std::invalid_argument("a position has ten rows");
+    for (int line = 0; line < 10; ++line) {
+        for (int col = 0; col < 10; ++col) {
+            const std::string feld = fieldAt(line, col);
+            if (feld.empty())
+                continue;
+            const auto symbol = symbols.find(position.at(line).at(col));
+            const CellCode code = symbol == std::string::npos ? 0 : codesOn(feld)[symbol];
+            if (code == 0)
+                throw std::invalid_argument(std::string("bad symbol on ") + feld);
+            engine.drucke(feld, code);
+        }
+    }
+    view.log.clear();
+}
+
+Diagram GameTable::position() const
+{
+    Diagram diagram(10, std::string(10, '+'));
+    for (int line = 0; line < 10; ++line) {
+        for (int col = 0; col < 10; ++col) {
+            if (const std::string feld = fieldAt(line, col); !feld.empty()) {
+                const auto codes = codesOn(feld);
+                const CellCode code = engine.lese(feld);
+                const auto at = std::find(codes.begin(), codes.end(), code);
+                diagram[line][col] = code != 0 && at != codes.end() ? symbols[at - codes.begin()] : '?';
+            }
+        }
+    }
+    return diagram;
+}
+
+void GameTable::setTexts(const std::string& player, const std::string& prompt)
+{
+    view.setText(TextBox::ausgabe1, player);
+    view.setText(TextBox::ausgabe2, prompt);
+    view.log.clear();
+}
+
+void GameTable::rollFor(const std::string& player, int face)
+{
+    setTexts(player, "Bitte wuerfeln!");
+    die.values.push_back(rollOf(face));
+    engine.wuerfel_Click();
+    EXPECT_EQ(engine.wurf(), face);
+    view.log.clear();
+}
+
+void GameTable::pickUpFor(const std::string& player, int face, const std::string& feld)
+{
+    rollFor(player, face);
+    click(feld);
+    EXPECT_EQ(prompt(), "Wohin bewegen?") << "picking up " << feld;
+    view.log.clear();
+}
+
+void GameTable::click(const std::string& feld)
+{
+    const auto index = static_cast<std::int16_t>(std::stoi(feld.substr(1)));
+    if (feld[0] == 'b')
+        engine.b_Click(index);
+    else if (feld[0] == 's')
+        engine.s_Click(index);
+    else
+        engine.g_Click(index);
+}
+
+} // namespace bramlow::test
