@@ -109,9 +109,9 @@ bool movePiece(const std::optional<Player>& player, const Cell& destination, Cel
 {
     const auto piece = pickedUpPiece(view, board);
     const auto emptied = piece ? emptiedCode(piece->before) : std::nullopt;
-    // Without a player or a piece in hand there is nothing to move; the game never gets
-    // here that way, and acting anyway would lose or duplicate a piece.
-    if (!player || !emptied)
+    // Without a player holding one of their own pieces there is nothing to move; the game
+    // never gets here that way, and acting anyway would lose or duplicate a piece.
+    if (!player || !emptied || !ownsPiece(*player, piece->before))
         return false;
     if (const std::string* refusal = destinationRefusal(*player, piece->cell, destination, code, wurf)) {
         view.Play(sound::schlecht);
@@ -119,15 +119,17 @@ bool movePiece(const std::optional<Player>& player, const Cell& destination, Cel
         return false;
     }
 
+    // The source is not the destination (check 1 refuses the piece in hand), so the
+    // destination's code is the one read before the source is emptied.
+    const auto arrived = arrivedCode(*player, code);
+    if (!arrived)
+        return false; // a square the checks let through but no piece can land on: a fault
     view.setMessage(message::move);
     board.drucke(piece->cell.name(), *emptied);
-    const std::string feld = destination.name();
-    const CellCode arrivedOn = board.lese(feld);
-    if (const auto arrived = arrivedCode(*player, arrivedOn))
-        board.drucke(feld, *arrived);
-    if (player == Player::silber && (arrivedOn == GOLD_ODD || arrivedOn == GOLD_EVEN))
+    board.drucke(destination.name(), *arrived);
+    if (*player == Player::silber && (code == GOLD_ODD || code == GOLD_EVEN))
         sendHome(Player::gold, board, view);
-    else if (player == Player::gold && (arrivedOn == SILBER_ODD || arrivedOn == SILBER_EVEN))
+    else if (*player == Player::gold && (code == SILBER_ODD || code == SILBER_EVEN))
         sendHome(Player::silber, board, view);
     return true;
 }

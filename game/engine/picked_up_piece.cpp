@@ -6,11 +6,6 @@ namespace bramlow {
 
 namespace {
 
-bool isPieceAtRest(CellCode code)
-{
-    return code != SILBER_SELECTED && code != GOLD_SELECTED && (isSilberPiece(code) || isGoldPiece(code));
-}
-
 std::optional<CellCode> parseCode(const std::string& text)
 {
     CellCode value = 0;
@@ -51,11 +46,14 @@ std::optional<PickedUpPiece> pickedUpPiece(const WindowView& view, const Board& 
     const auto cell = cellNamed(view.text(TextBox::speicher));
     if (!cell)
         return std::nullopt;
-    if (const auto stored = parseCode(view.text(TextBox::speicher2)); stored && isPieceAtRest(*stored))
-        return PickedUpPiece{*cell, *stored};
-    if (const auto derived = codeShownBefore(*cell, board.lese(cell->name())))
-        return PickedUpPiece{*cell, *derived};
-    return std::nullopt;
+    const CellCode lifted = board.lese(cell->name());
+    const auto derived = codeShownBefore(*cell, lifted);
+    if (!derived)
+        return std::nullopt;
+    const auto stored = parseCode(view.text(TextBox::speicher2));
+    const bool sameOwner = stored && *stored != lifted &&
+                           (lifted == SILBER_SELECTED ? isSilberPiece(*stored) : isGoldPiece(*stored));
+    return PickedUpPiece{*cell, sameOwner ? *stored : *derived};
 }
 
 } // namespace bramlow

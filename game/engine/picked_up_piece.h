@@ -20,10 +20,11 @@ struct PickedUpPiece {
 // Written when a piece is picked up: speicher := feld, speicher2 := its code.
 void rememberPickUp(WindowView& view, const std::string& feld, CellCode before);
 
-// Only the game itself writes speicher and speicher2, so a name that is no cell or a
-// speicher2 that is no piece code can only come from a fault. Then the code is worked out
-// from the cell itself, which still shows the picked-up piece: owner and square colour
-// (or home grid) give exactly one code. Nothing when neither way yields a piece.
+// The piece in hand: the cell named in speicher must show a picked-up piece. Its former
+// code is the number in speicher2 when that is a code of the same player's piece at rest.
+// Only the game writes speicher2, so anything else there (not a number, another code) can
+// only come from a fault; the former code is then worked out from the cell itself: owner
+// and square colour, or home grid, give exactly one code. Nothing when no piece is in hand.
 std::optional<PickedUpPiece> pickedUpPiece(const WindowView& view, const Board& board);
 
 } // namespace bramlow

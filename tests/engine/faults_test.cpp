@@ -17,9 +17,9 @@ void silberHoldsB53(GameTable& table)
     table.pickUpFor(silberTurn, 2, "b53");
 }
 
-TEST(Speicher2, withoutAPieceCodeTheCodeIsWorkedOutFromTheSquare)
+TEST(Speicher2, withoutACodeOfTheOwnersPieceTheCodeIsWorkedOutFromTheSquare)
 {
-    for (const std::string text : {"", "neun", "9x", " 9", "99999", "-9", "7", "5", "0"}) {
+    for (const std::string text : {"", "neun", "9x", " 9", "99999", "-9", "7", "5", "0", "13"}) {
         SCOPED_TRACE('"' + text + '"');
         GameTable moving;
         silberHoldsB53(moving);
@@ -60,11 +60,12 @@ TEST(DestinationPhase, withoutAPlayerOrALiftedPieceNothingMoves)
     GameTable notLifted;
     silberHoldsB53(notLifted);
     notLifted.view.setText(TextBox::speicher, "s11");
-    notLifted.view.setText(TextBox::speicher2, "");
+    notLifted.view.setText(TextBox::speicher2, "8");
     for (GameTable* table : {&noPlayer, &notLifted}) {
         table->view.log.clear();
         table->click("b55");
         EXPECT_TRUE(table->view.log.empty());
+        EXPECT_EQ(table->engine.lese("b55"), EMPTY_EVEN);
     }
 }
 
