@@ -144,20 +144,5 @@ TEST_F(WindowResize, MinimisingAndRestoringRescalesTooThoughTheFormKeepsItsSize)
     EXPECT_EQ(window_->form()->size(), BramlowWindow::formSize());
 }
 
-TEST_F(WindowResize, TwoResizesToOneSizeGiveTheLayoutOfOne)
-{
-    const QSize odd(BramlowWindow::formSize().width() * 3 / 2 + 1, BramlowWindow::formSize().height() * 2 / 3 + 1);
-    resizeFormTo(odd);
-    const Layout once = layout();
-    resizeFormTo(odd + QSize(40, 40));
-    resizeFormTo(odd);
-    const Layout twice = layout();
-    for (const auto& [key, look] : once) {
-        SCOPED_TRACE(key);
-        EXPECT_EQ(twice.at(key).geometry, look.geometry);
-        EXPECT_NEAR(twice.at(key).points, look.points, 0.01);
-    }
-}
-
 } // namespace
 } // namespace bramlow
