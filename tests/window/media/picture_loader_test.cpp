@@ -31,13 +31,16 @@ protected:
 
 TEST_F(PictureLoaderTest, LoadsFromTheProgramDirectoryWhateverTheWorkingDirectory)
 {
-    ASSERT_TRUE(quadrantImage().save(path("bramlow.bmp"), "BMP"));
+    // The program directory's name is not ASCII; the working directory holds a decoy.
+    const QString program = path(QStringLiteral("Spiele für Jürgen"));
+    ASSERT_TRUE(QDir().mkpath(program));
+    ASSERT_TRUE(quadrantImage().save(program + "/bramlow.bmp", "BMP"));
     QTemporaryDir elsewhere;
     ASSERT_TRUE(solid(Qt::black).save(elsewhere.filePath("bramlow.bmp"), "BMP"));
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
 
-    const QImage loaded = loadPictureOrExit(dir.path(), "bramlow.bmp").toImage();
+    const QImage loaded = loadPictureOrExit(program, "bramlow.bmp").toImage();
     QDir::setCurrent(before);
 
     ASSERT_EQ(loaded.size(), QSize(2, 2));
@@ -51,14 +54,6 @@ TEST_F(PictureLoaderTest, ReadsTheFileAnewAtEveryUse)
     EXPECT_EQ(loadPictureOrExit(dir.path(), "07.bmp").toImage().pixelColor(1, 1), QColor(Qt::red));
     ASSERT_TRUE(solid(Qt::blue).save(path("07.bmp"), "BMP"));
     EXPECT_EQ(loadPictureOrExit(dir.path(), "07.bmp").toImage().pixelColor(1, 1), QColor(Qt::blue));
-}
-
-TEST_F(PictureLoaderTest, WorksInADirectoryWithNonAsciiName)
-{
-    const QString program = path(QStringLiteral("Spiele für Jürgen"));
-    ASSERT_TRUE(QDir().mkpath(program));
-    ASSERT_TRUE(quadrantImage().save(program + "/wuerfel6.bmp", "BMP"));
-    EXPECT_EQ(loadPictureOrExit(program, "wuerfel6.bmp").size(), QSize(2, 2));
 }
 
 struct FatalCase {

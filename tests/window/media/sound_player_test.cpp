@@ -113,29 +113,21 @@ TEST_F(SoundPlayerTest, TheSameNamePlayedTwiceIsReadAnewEachTime)
 
 TEST_F(SoundPlayerTest, PlaysFromTheProgramDirectoryNeverTheWorkingDirectory)
 {
+    // The program directory's name is not ASCII; the working directory holds a decoy.
+    const QString program = dir.filePath(QStringLiteral("Klänge für Jürgen"));
+    ASSERT_TRUE(QDir().mkpath(program));
     const QByteArray programTone = tonePcm({}, 440, 60);
-    const QByteArray workingDirTone = tonePcm({}, 880, 60);
+    ASSERT_TRUE(writeFile(program + QStringLiteral("/glück.wav"), waveImage({}, programTone)));
+    const QByteArray decoyTone = tonePcm({}, 880, 60);
     QTemporaryDir workingDir;
-    writeFile(workingDir.filePath("ende.wav"), waveImage({}, workingDirTone));
-    wave("ende.wav", programTone);
+    ASSERT_TRUE(writeFile(workingDir.filePath(QStringLiteral("glück.wav")), waveImage({}, decoyTone)));
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(workingDir.path()));
 
-    const QByteArray played = playAndCapture([](SoundPlayer& p) { p.Play("ende.wav"); });
+    const QByteArray played = playAndCapture([](SoundPlayer& p) { p.Play("glück.wav"); }, program);
     QDir::setCurrent(before);
     EXPECT_GE(played.indexOf(programTone), 0);
-    EXPECT_LT(played.indexOf(workingDirTone), 0);
-}
-
-TEST_F(SoundPlayerTest, NonAsciiPathsPlay)
-{
-    const QString program = dir.filePath(QStringLiteral("Klänge für Jürgen"));
-    ASSERT_TRUE(QDir().mkpath(program));
-    const QByteArray tone = tonePcm({}, 440, 60);
-    ASSERT_TRUE(writeFile(program + QStringLiteral("/glück.wav"), waveImage({}, tone)));
-
-    const QByteArray played = playAndCapture([](SoundPlayer& p) { p.Play("glück.wav"); }, program);
-    EXPECT_GE(played.indexOf(tone), 0);
+    EXPECT_LT(played.indexOf(decoyTone), 0);
 }
 
 struct FormatCase {

@@ -37,14 +37,6 @@ bool clamp(QByteArray& bytes)
 constexpr int kRiffSize = 4;
 constexpr int kDataSize = 40;
 
-TEST(WaveGuard, LeavesASoundFileAlone)
-{
-    QByteArray image = waveImage({}, QByteArray(400, '\x11'));
-    const QByteArray before = image;
-    EXPECT_TRUE(clamp(image));
-    EXPECT_EQ(image, before);
-}
-
 struct HostileCase {
     const char* what;
     std::uint32_t declaredRiff;
