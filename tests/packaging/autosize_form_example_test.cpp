@@ -1,0 +1,94 @@
+// The example form from Qt Designer, shown on the offscreen platform: doubled, every
+// control and font doubles except the one on the control's Ignore list, which only
+// moves; back at its designed size, the form looks exactly as designed.
+
+#include "example_form.h"
+
+#include <trellauto/trell_auto_size.h>
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+struct Look {
+    QRect geometry;
+    qreal points;
+    bool operator==(const Look&) const = default;
+};
+
+// The form's controls by name: those on the form and those in its frame.
+std::map<QString, Look> looks(const QWidget& form)
+{
+    std::map<QString, Look> result;
+    for (QWidget* w : form.findChildren<QWidget*>()) {
+        const bool control = w->parentWidget() == &form || qobject_cast<QGroupBox*>(w->parentWidget());
+        if (control && !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
+            result[w->objectName()] = {w->geometry(), w->font().pointSizeF()};
+    }
+    return result;
+}
+
+void resizeShown(ExampleForm& form, QSize size)
+{
+    form.resize(size);
+    QApplication::processEvents();
+    ASSERT_EQ(form.size(), size);
+}
+
+TEST(AutosizeFormExample, TwiceTheSizeDoublesTheControlsAndBackRestoresThem)
+{
+    ExampleForm form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    ASSERT_EQ(form.size(), QSize(400, 300)) << "the size designed in the form file";
+    const auto designed = looks(form);
+    ASSERT_EQ(designed.size(), 9u) << "title, frame with four controls, two buttons, the control";
+
+    resizeShown(form, {800, 600});
+    const auto doubled = looks(form);
+    for (const auto& [name, before] : designed) {
+        SCOPED_TRACE(name.toStdString());
+        const Look& after = doubled.at(name);
+        EXPECT_EQ(after.geometry.topLeft(), before.geometry.topLeft() * 2);
+        // On the Ignore list set in the form file: moved, not resized.
+        const bool ignored = name == QLatin1String("hintLabel") || name == QLatin1String("TrellAutoSize1");
+        EXPECT_EQ(after.geometry.size(), ignored ? before.geometry.size() : before.geometry.size() * 2);
+        if (name != QLatin1String("TrellAutoSize1"))
+            EXPECT_DOUBLE_EQ(after.points, ignored ? before.points : before.points * 2);
+    }
+
+    resizeShown(form, {400, 300});
+    EXPECT_EQ(looks(form), designed);
+}
+
+TEST(AutosizeFormExample, PropertiesFromTheFormFileReachTheControl)
+{
+    ExampleForm form;
+    EXPECT_EQ(form.autoSize()->ignore(), QStringLiteral("TrellAutoSize1;hintLabel;"));
+    EXPECT_TRUE(form.autoSize()->sizeFonts());
+    EXPECT_TRUE(form.autoSize()->sizeWidth());
+    EXPECT_TRUE(form.autoSize()->sizeHeight());
+    EXPECT_EQ(form.autoSize()->parentWidget(), &form) << "the form it rescales is its parent";
+}
+
+TEST(AutosizeFormExample, OnlyWiderKeepsHeightsAndFonts)
+{
+    ExampleForm form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const auto designed = looks(form);
+    resizeShown(form, {800, 300});
+    const Look button = looks(form).at(QStringLiteral("orderButton"));
+    const Look before = designed.at(QStringLiteral("orderButton"));
+    EXPECT_EQ(button.geometry, QRect(before.geometry.x() * 2, before.geometry.y(),
+                                     before.geometry.width() * 2, before.geometry.height()));
+    EXPECT_DOUBLE_EQ(button.points, before.points) << "fonts follow the form's height";
+}
+
+} // namespace

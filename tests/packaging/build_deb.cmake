@@ -1,0 +1,10 @@
+# Builds the Debian package into a fresh folder: cmake -DBUILD_DIR=... -DOUT_DIR=... -P
+file(REMOVE_RECURSE "${OUT_DIR}")
+execute_process(COMMAND "${CPACK}" --config "${BUILD_DIR}/CPackConfig.cmake" -B "${OUT_DIR}"
+    WORKING_DIRECTORY "${BUILD_DIR}"
+    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+file(GLOB packages "${OUT_DIR}/*.deb")
+list(LENGTH packages count)
+if(NOT result EQUAL 0 OR NOT count EQUAL 1)
+    message(FATAL_ERROR "cpack made ${count} packages, status ${result}:\n${output}")
+endif()
