@@ -12,6 +12,7 @@ packages=(
     libsdl2-dev
     fonts-liberation
     libgtest-dev libgmock-dev libbenchmark-dev
+    desktop-file-utils appstream dpkg-dev
 )
 
 install_missing() {

@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 
 namespace bramlow::test {
 namespace {
@@ -99,7 +98,7 @@ TEST(DebPackage, UnpackedIntoAScratchRootTheGameReachesItsWelcomeState)
 
     const GameRun run = runToWelcomeAndTerminate(launcher, root.path());
     EXPECT_TRUE(run.reachedWelcome) << run.stderrText.toStdString();
-    EXPECT_EQ(run.signal, SIGTERM) << "exit code " << run.exitCode;
+    EXPECT_TRUE(run.endedCleanlyOnTerminate()) << "signal " << run.signal << ", exit code " << run.exitCode;
     EXPECT_TRUE(run.unexpectedErrorLines.isEmpty()) << run.unexpectedErrorLines.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(run.loadedLibraries.contains(QFileInfo(programDir + QStringLiteral("/libTrellAuto.so")).canonicalFilePath()))
         << run.loadedLibraries.join(QLatin1Char(' ')).toStdString();

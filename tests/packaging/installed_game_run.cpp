@@ -51,6 +51,11 @@ QStringList mappedFiles(qint64 pid)
 
 } // namespace
 
+bool GameRun::endedCleanlyOnTerminate() const
+{
+    return signal == SIGTERM || (signal == 0 && exitCode == 0);
+}
+
 GameRun runToWelcomeAndTerminate(const QString& program, const QString& workingDir)
 {
     GameRun run;

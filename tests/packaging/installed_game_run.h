@@ -27,6 +27,10 @@ struct GameRun {
     QStringList mappedFiles;     // every file mapped into the process at the welcome state
     QStringList unexpectedErrorLines; // stderr lines that are neither logging nor known noise
     QString stderrText;
+
+    // Ended by the SIGTERM it was sent, or by handling it with a clean exit; a crash or
+    // an error exit is neither.
+    bool endedCleanlyOnTerminate() const;
 };
 
 // `program` is started with `workingDir` as its working directory and a clean
