@@ -4,8 +4,6 @@
 
 #include "example_form.h"
 
-#include <trellauto/trell_auto_size.h>
-
 #include <QApplication>
 #include <QGroupBox>
 #include <QTest>
@@ -65,30 +63,6 @@ TEST(AutosizeFormExample, TwiceTheSizeDoublesTheControlsAndBackRestoresThem)
 
     resizeShown(form, {400, 300});
     EXPECT_EQ(looks(form), designed);
-}
-
-TEST(AutosizeFormExample, PropertiesFromTheFormFileReachTheControl)
-{
-    ExampleForm form;
-    EXPECT_EQ(form.autoSize()->ignore(), QStringLiteral("TrellAutoSize1;hintLabel;"));
-    EXPECT_TRUE(form.autoSize()->sizeFonts());
-    EXPECT_TRUE(form.autoSize()->sizeWidth());
-    EXPECT_TRUE(form.autoSize()->sizeHeight());
-    EXPECT_EQ(form.autoSize()->parentWidget(), &form) << "the form it rescales is its parent";
-}
-
-TEST(AutosizeFormExample, OnlyWiderKeepsHeightsAndFonts)
-{
-    ExampleForm form;
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    const auto designed = looks(form);
-    resizeShown(form, {800, 300});
-    const Look button = looks(form).at(QStringLiteral("orderButton"));
-    const Look before = designed.at(QStringLiteral("orderButton"));
-    EXPECT_EQ(button.geometry, QRect(before.geometry.x() * 2, before.geometry.y(),
-                                     before.geometry.width() * 2, before.geometry.height()));
-    EXPECT_DOUBLE_EQ(button.points, before.points) << "fonts follow the form's height";
 }
 
 } // namespace
