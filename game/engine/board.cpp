@@ -30,16 +30,22 @@ CellArray arrayOf(char letter)
 
 } // namespace
 
+template <typename Self>
+auto& Board::slot(Self& self, char letter, int first, int second)
+{
+    if (letter == 's')
+        return self.wertS[first][second];
+    if (letter == 'g')
+        return self.wertG[first][second];
+    return self.wertB[first][second];
+}
+
 CellCode Board::lese(const std::string& feld) const
 {
     if (!startsWithGridLetter(feld))
         return UNUSED_CELL;
     const Cell cell = cellOrThrow(feld);
-    if (cell.letter == 's')
-        return wertS[cell.first][cell.second];
-    if (cell.letter == 'g')
-        return wertG[cell.first][cell.second];
-    return wertB[cell.first][cell.second];
+    return slot(*this, cell.letter, cell.first, cell.second);
 }
 
 void Board::drucke(const std::string& feld, CellCode wert)
@@ -53,12 +59,7 @@ void Board::drucke(const std::string& feld, CellCode wert)
     view_.setCellPicture(arrayOf(cell.letter), cell.index(), pictureFile(wert));
     // Only now, after the picture: a window that reads the grid while repainting still
     // sees the old code, exactly as the cell looked a moment ago.
-    if (cell.letter == 's')
-        wertS[cell.first][cell.second] = wert;
-    else if (cell.letter == 'g')
-        wertG[cell.first][cell.second] = wert;
-    else
-        wertB[cell.first][cell.second] = wert;
+    slot(*this, cell.letter, cell.first, cell.second) = wert;
 }
 
 } // namespace bramlow

@@ -27,7 +27,9 @@ public:
     void drucke(const std::string& feld, CellCode wert);
 
 private:
-    CellCode& at(const std::string& feld);
+    // The grid element behind `cell`, const or not as `self` is.
+    template <typename Self>
+    static auto& slot(Self& self, char letter, int first, int second);
 
     WindowView& view_;
     // Index 0 in either dimension is never used and stays 0.
