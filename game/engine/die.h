@@ -9,7 +9,9 @@
 namespace bramlow {
 
 // n = int(x * 5.4 + 1), formed in double precision from the float x, drawn again outside
-// 1..6. The factor 5.4 makes faces 1..5 each 5/27 likely and the 6 only 2/27.
+// 1..6. The factor 5.4 makes faces 1..5 each 5/27 likely and the 6 only 2/27. A source in
+// [0, 1) never needs a second draw; one that gives nothing usable 64 times in a row throws
+// std::domain_error rather than hang the window.
 std::int16_t rollDie(RandomSource& random);
 
 // x = 0.5 already gives Gold.
