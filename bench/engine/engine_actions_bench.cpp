@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <map>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -295,12 +296,19 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
+        // With repetitions the median stands for the benchmark, otherwise its one run.
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration)
-                seconds[run.benchmark_name()] = run.GetAdjustedCPUTime();
+            const std::string& name = run.run_name.function_name;
+            if (run.aggregate_name == "median") {
+                medians.insert(name);
+                seconds[name] = run.GetAdjustedCPUTime();
+            } else if (run.run_type == Run::RT_Iteration && !medians.contains(name)) {
+                seconds[name] = run.GetAdjustedCPUTime();
+            }
         }
     }
     std::map<std::string, double> seconds;
+    std::set<std::string> medians;
 };
 
 } // namespace
