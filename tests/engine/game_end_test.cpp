@@ -89,18 +89,5 @@ TEST(Win, bothRowsAreTestedSilberFirst)
                                    "ausgabe1 := " + goldWins, "play winner.wav"}));
 }
 
-TEST(Win, aNewGameAfterwardsPlaysOn)
-{
-    GameTable table;
-    playTheWinningMove(table);
-    table.die.values = {goldStarts, rollOf(2)};
-    table.engine.neu_but_Click();
-    table.engine.wuerfel_Click();
-    table.click("g11");
-    table.click("b21");
-    EXPECT_EQ(table.player(), silberTurn);
-    EXPECT_EQ(table.engine.lese("b21"), GOLD_ODD);
-}
-
 } // namespace
 } // namespace bramlow::test

@@ -134,13 +134,5 @@ TEST(EndTurn, inTheDestinationPhasePutsThePieceBackWithTheRememberedCode)
     }
 }
 
-TEST(EndTurn, leavesATextThatNamesNoPlayer)
-{
-    GameTable table;
-    table.setTexts("Willkommen bei Bramlow", "Bitte wuerfeln!");
-    table.engine.Image1_Click();
-    EXPECT_EQ(table.view.log, (Log{"play ende.wav", "ausgabe2 := Bitte wuerfeln!", "Image1 disabled"}));
-}
-
 } // namespace
 } // namespace bramlow::test
