@@ -62,12 +62,6 @@ void RecordingView::setCellPicture(CellArray array, std::int16_t index, const st
     log.push_back(feld + " <- " + file + (peek ? " over " + std::to_string(peek->lese(feld)) : ""));
 }
 
-void RecordingView::setDiePicture(const std::string& file)
-{
-    log.push_back("wuerfel <- " + file);
-    diePicture = file;
-}
-
 void RecordingView::setImage1Enabled(bool enabled)
 {
     log.push_back(enabled ? "Image1 enabled" : "Image1 disabled");

@@ -28,8 +28,7 @@ public:
     // Log lines: "ausgabe2 := Bitte wuerfeln!", "ausgabe11 := Ich gehe!", "b34 <- 09.bmp",
     // "wuerfel <- wuerfel3.bmp", "Image1 enabled", "wuerfel hidden", "play gut.wav".
     Log log;
-    std::string message;
-    std::string diePicture;
+    std::string message; // caption of ausgabe11
     bool image1Enabled = true; // as designed, until Main
     bool dieVisible = true;
     const Engine* peek = nullptr; // when set, each picture line also shows the cell's stored code
@@ -38,7 +37,7 @@ public:
     void setText(TextBox box, const std::string& text) override;
     void setMessage(const std::string& caption) override;
     void setCellPicture(CellArray array, std::int16_t index, const std::string& file) override;
-    void setDiePicture(const std::string& file) override;
+    void setDiePicture(const std::string& file) override { log.push_back("wuerfel <- " + file); }
     void setImage1Enabled(bool enabled) override;
     void setDieVisible(bool visible) override;
     void Play(const std::string& datei) override { log.push_back("play " + datei); }
