@@ -115,7 +115,12 @@ void AboutScreen::buildControls()
 
     auto* button = new QPushButton(QString::fromUtf16(kBackToGame), this);
     button->setObjectName(QStringLiteral("Command1"));
-    button->setGeometry(twipsRect(3960, 3960, 1455, 495));
+    // Designed for a smaller system font: where the caption would be clipped, the button
+    // grows to both sides and keeps its centre.
+    QRect buttonRect = twipsRect(3960, 3960, 1455, 495);
+    if (const int needed = button->sizeHint().width(); needed > buttonRect.width())
+        buttonRect.adjust(-(needed - buttonRect.width() + 1) / 2, 0, (needed - buttonRect.width()) / 2, 0);
+    button->setGeometry(buttonRect);
     button->setAutoDefault(true);
     button->setDefault(true);
     button->setFocus();
