@@ -6,14 +6,15 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <algorithm>
 #include <cmath>
 
 namespace trellauto {
 namespace {
 
-bool isQtInnerWidget(const QWidget* widget)
+bool isQtInnerName(const QString& name)
 {
-    return widget->objectName().startsWith(QLatin1String("qt_"));
+    return name.startsWith(QLatin1String("qt_"));
 }
 
 QMenuBar* menuBarOf(QWidget* form, const std::vector<QWidget*>& formWidgets)
@@ -34,11 +35,18 @@ QtFormModel::QtFormModel(QWidget* form)
 {
 }
 
+QtFormModel::~QtFormModel()
+{
+    applyPendingGeometry();
+}
+
 std::optional<std::size_t> QtFormModel::controlCount()
 {
+    applyPendingGeometry();
     controls_.clear();
     if (!form_)
         return std::nullopt;
+    controls_.reserve(form_->children().size() * 2);
     collectWidgets(form_);
     std::vector<QWidget*> widgets;
     widgets.reserve(controls_.size());
@@ -52,10 +60,15 @@ std::optional<std::size_t> QtFormModel::controlCount()
 void QtFormModel::collectWidgets(QWidget* parent)
 {
     for (QObject* child : parent->children()) {
-        auto* widget = qobject_cast<QWidget*>(child);
-        if (!widget || widget->isWindow() || isQtInnerWidget(widget))
+        if (!child->isWidgetType())
             continue;
-        controls_.push_back({widget, nullptr});
+        auto* widget = static_cast<QWidget*>(child);
+        if (widget->isWindow())
+            continue;
+        const QString name = widget->objectName();
+        if (isQtInnerName(name))
+            continue;
+        controls_.push_back({widget, nullptr, name.toStdString()});
         collectWidgets(widget);
     }
 }
@@ -63,7 +76,7 @@ void QtFormModel::collectWidgets(QWidget* parent)
 void QtFormModel::collectMenuEntries(const QList<QAction*>& actions)
 {
     for (QAction* action : actions) {
-        controls_.push_back({nullptr, action});
+        controls_.push_back({nullptr, action, action->objectName().toStdString()});
         if (auto* menu = action->menu<QMenu*>())
             collectMenuEntries(menu->actions());
     }
@@ -93,15 +106,34 @@ std::optional<std::string> QtFormModel::controlName(std::size_t index)
     if (index >= controls_.size())
         return std::nullopt;
     const Control& control = controls_[index];
-    if (control.widget)
-        return control.widget->objectName().toStdString();
-    if (control.menuEntry)
-        return control.menuEntry->objectName().toStdString();
-    return std::nullopt;
+    if (!control.widget && !control.menuEntry)
+        return std::nullopt; // deleted since the snapshot
+    return control.name;
+}
+
+QRect& QtFormModel::pendingGeometry(std::size_t index, QWidget* widget)
+{
+    if (!pending_ || pendingIndex_ != index) {
+        applyPendingGeometry();
+        pendingIndex_ = index;
+        pending_ = widget->geometry();
+    }
+    return *pending_;
+}
+
+void QtFormModel::applyPendingGeometry()
+{
+    if (!pending_)
+        return;
+    QWidget* widget = widgetAt(pendingIndex_);
+    if (widget && widget->geometry() != *pending_)
+        widget->setGeometry(*pending_);
+    pending_.reset();
 }
 
 std::optional<double> QtFormModel::read(std::size_t index, Measure measure)
 {
+    applyPendingGeometry();
     const QWidget* widget = widgetAt(index);
     if (!widget)
         return std::nullopt;
@@ -137,29 +169,30 @@ bool QtFormModel::write(std::size_t index, Measure measure, double value)
         if (!std::isfinite(points) || points <= 0.0)
             return false;
         QFont font = widget->font();
-        font.setPointSizeF(points);
-        widget->setFont(font);
+        if (font.pointSizeF() != points) {
+            font.setPointSizeF(points);
+            widget->setFont(font);
+        }
         return true;
     }
     const auto pixels = twipsToPixels(value);
     if (!pixels)
         return false;
+    if ((measure == Measure::Width || measure == Measure::Height) && *pixels < 0)
+        return false;
+    QRect& geometry = pendingGeometry(index, widget);
     switch (measure) {
     case Measure::Left:
-        widget->move(*pixels, widget->y());
+        geometry.moveLeft(*pixels);
         return true;
     case Measure::Top:
-        widget->move(widget->x(), *pixels);
+        geometry.moveTop(*pixels);
         return true;
     case Measure::Width:
-        if (*pixels < 0)
-            return false;
-        widget->resize(*pixels, widget->height());
+        geometry.setWidth(*pixels);
         return true;
     case Measure::Height:
-        if (*pixels < 0)
-            return false;
-        widget->resize(widget->width(), *pixels);
+        geometry.setHeight(*pixels);
         return true;
     case Measure::FontSize:
         break;
@@ -169,7 +202,17 @@ bool QtFormModel::write(std::size_t index, Measure measure, double value)
 
 std::string QtFormModel::toLower(const std::string& text)
 {
-    return QString::fromStdString(text).toLower().toStdString();
+    // Most names are plain ASCII; those need no round trip through QString.
+    const bool ascii = std::all_of(text.begin(), text.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii)
+        return QString::fromStdString(text).toLower().toStdString();
+    std::string lower = text;
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    }
+    return lower;
 }
 
 } // namespace trellauto

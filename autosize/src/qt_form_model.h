@@ -7,6 +7,10 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <QRect>
+
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace trellauto {
@@ -21,6 +25,8 @@ namespace trellauto {
 class QtFormModel final : public FormModel {
 public:
     explicit QtFormModel(QWidget* form);
+    // Applies a pending geometry.
+    ~QtFormModel() override;
 
     std::optional<std::size_t> controlCount() override;
     std::optional<double> scaleWidth() override;
@@ -34,14 +40,21 @@ private:
     struct Control {
         QPointer<QWidget> widget;
         QPointer<QAction> menuEntry;
+        std::string name; // UTF-8, taken with the snapshot
     };
 
     void collectWidgets(QWidget* parent);
     void collectMenuEntries(const QList<QAction*>& actions);
     QWidget* widgetAt(std::size_t index) const;
+    QRect& pendingGeometry(std::size_t index, QWidget* widget);
+    void applyPendingGeometry();
 
     QPointer<QWidget> form_;
     std::vector<Control> controls_;
+    // Left, Top, Width and Height of one control arrive one by one; they are applied
+    // together, as one move and resize, when the run turns to another control.
+    std::size_t pendingIndex_ = 0;
+    std::optional<QRect> pending_;
 };
 
 } // namespace trellauto

@@ -26,10 +26,10 @@ inline std::optional<int> twipsToPixels(double twips)
 {
     if (!std::isfinite(twips))
         return std::nullopt;
-    const double pixels = std::round(twips / kTwipsPerPixel);
+    const double pixels = twips / kTwipsPerPixel;
     if (std::abs(pixels) > QWIDGETSIZE_MAX)
         return std::nullopt;
-    return int(pixels);
+    return qRound(pixels);
 }
 
 } // namespace trellauto
