@@ -24,7 +24,8 @@ bool namesTheControlClass(const QString& name)
 
 QWidget* TrellAutoPlugin::createControl(const QString& progId, QWidget* form)
 {
-    if (!namesTheControlClass(progId))
+    // Without a form nobody would own the control, and it would have nothing to size.
+    if (!form || !namesTheControlClass(progId))
         return nullptr;
     auto* control = new TrellAutoSize(form);
     control->initProperties();

@@ -12,7 +12,7 @@ class TrellAutoPlugin final : public QObject, public TrellControlFactory {
 
 public:
     // Accepts the programmatic name "TrellAuto.TrellAutoSize" in any case, or the class
-    // identifier with or without braces.
+    // identifier with or without braces. Without a form there is no control: nullptr.
     QWidget* createControl(const QString& progId, QWidget* form) override;
 
     // Any TrellAutoSize of this library is a control of this factory, also one that a

@@ -119,17 +119,6 @@ TEST(ControlOnForm, TwiceTheSizeDoublesEveryControlAndFont)
     EXPECT_EQ(w.line->pos(), QPoint(16, 240));
 }
 
-TEST(ControlOnForm, WiderOnlyKeepsFontsAndHeights)
-{
-    SmallWindow w;
-    w.autoSize->Init();
-    w.form->resize(1200, 450);
-    w.autoSize->Sizechanged();
-    EXPECT_EQ(w.button->geometry(), QRect(800, 20, 180, 40));
-    EXPECT_DOUBLE_EQ(w.button->font().pointSizeF(), 9.75);
-    EXPECT_EQ(w.cells[2]->geometry(), QRect(280, 40, 116, 58));
-}
-
 TEST(ControlOnForm, ShrunkToNothingAndRestoredIsBackWhereItWas)
 {
     SmallWindow w;

@@ -107,23 +107,6 @@ TEST(UiForm, ChangedPropertiesAreReadBack)
     EXPECT_EQ(control->pos(), QPoint(200, 0));
 }
 
-TEST(UiForm, ControlWithoutSavedPropertiesHasTheDefaults)
-{
-    QByteArray plain = kChangedForm;
-    const int first = plain.indexOf("   <property name=\"Enabled\"");
-    const int last = plain.indexOf("  </widget>\n </widget>");
-    plain.remove(first, last - first);
-    const auto form = loadForm(plain);
-    ASSERT_NE(form, nullptr);
-    auto* control = form->findChild<TrellAutoSize*>();
-    ASSERT_NE(control, nullptr);
-    EXPECT_TRUE(control->isControlEnabled());
-    EXPECT_TRUE(control->sizeWidth());
-    EXPECT_TRUE(control->sizeFonts());
-    EXPECT_TRUE(control->sizeHeight());
-    EXPECT_EQ(control->ignore(), "TrellAutoSize1;");
-}
-
 TEST(UiForm, SavedFormLoadsAgainWithItsProperties)
 {
     QWidget form;
