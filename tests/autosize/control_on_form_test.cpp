@@ -211,8 +211,14 @@ TEST(ControlOnForm, MenuBarOnTheFormIsAControlAndItsEntriesAreLeftAlone)
     EXPECT_TRUE(menu->isWindow());
 }
 
-TEST(ControlOnForm, WithoutAFormNothingHappens)
+TEST(ControlOnForm, BeforeInitOrWithoutAFormNothingHappens)
 {
+    SmallWindow w;
+    const auto designed = w.snapshot();
+    w.form->resize(1200, 900);
+    w.autoSize->Sizechanged();
+    EXPECT_EQ(w.snapshot(), designed) << "no Init yet: nothing collapses to 0, 0";
+
     TrellAutoSize orphan;
     orphan.Init();
     orphan.Sizechanged();
