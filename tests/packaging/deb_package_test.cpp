@@ -82,6 +82,8 @@ TEST(DebPackage, UnpackedIntoAScratchRootTheGameReachesItsWelcomeState)
     const QString programDir = QFileInfo(QFileInfo(launcher).canonicalFilePath()).absolutePath();
     EXPECT_TRUE(programDir.startsWith(QDir(root.path()).canonicalPath() + QLatin1Char('/')))
         << "the launcher leaves the package: " << programDir.toStdString();
+    for (const QString& name : QStringLiteral(ASSET_FILES).split(QLatin1Char(',')))
+        EXPECT_TRUE(QFileInfo::exists(programDir + QLatin1Char('/') + name)) << name.toStdString() << " is not packaged";
     for (const char* file : {"usr/share/applications/io.github.bramlow.Bramlow.desktop",
                              "usr/share/metainfo/io.github.bramlow.Bramlow.metainfo.xml",
                              "usr/share/icons/hicolor/48x48/apps/io.github.bramlow.Bramlow.png",
