@@ -1,7 +1,6 @@
 // Init and Sizechanged on a form in memory, with failures injected.
 
 #include "fake_form.h"
-#include "trellauto/ignore_list.h"
 #include "trellauto/layout_table.h"
 
 #include <gtest/gtest.h>
@@ -91,19 +90,34 @@ TEST(Sizechanged, FollowsTheFormUnderEachSwitch)
 
 TEST(Sizechanged, SwitchTurnedOnAgainRestoresTheRecordedRatios)
 {
-    FakeForm form = designedForm();
-    LayoutTable table;
-    table.init(form);
-    form.width = 24000;
-    AutoSizeSettings settings;
-    settings.sizeWidth = false;
-    table.sizechanged(form, settings);
-    EXPECT_EQ(form.controls[0].width, 3000);
+    struct Case {
+        const char* name;
+        bool AutoSizeSettings::*toggle;
+        std::optional<double> FakeControl::*measure;
+        double whileOff, afterwards; // of Label1, the form twice as large
+    };
+    const Case cases[] = {
+        {"SizeWidth", &AutoSizeSettings::sizeWidth, &FakeControl::width, 3000, 6000},
+        {"SizeHeight", &AutoSizeSettings::sizeHeight, &FakeControl::height, 1200, 2400},
+        {"SizeFonts", &AutoSizeSettings::sizeFonts, &FakeControl::font, 9.75, 19.5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeForm form = designedForm();
+        LayoutTable table;
+        table.init(form);
+        form.width = 24000;
+        form.height = 18000;
+        AutoSizeSettings settings;
+        settings.*c.toggle = false;
+        table.sizechanged(form, settings);
+        EXPECT_EQ(form.controls[0].*c.measure, c.whileOff);
+        EXPECT_EQ(form.controls[0].left, 240) << "positions follow whatever the switches";
 
-    settings.sizeWidth = true;
-    table.sizechanged(form, settings);
-    EXPECT_EQ(form.controls[0].width, 6000);
-    EXPECT_EQ(form.controls[1].width, 3000);
+        settings.*c.toggle = true;
+        table.sizechanged(form, settings);
+        EXPECT_EQ(form.controls[0].*c.measure, c.afterwards);
+    }
 }
 
 TEST(Init, RecordsEveryRatioWhateverTheSettings)
@@ -328,27 +342,6 @@ TEST(LayoutTable, FormWithoutAListOfControlsIsLeftAlone)
     form.width = 24000;
     table.sizechanged(form, {});
     EXPECT_EQ(form.writes, 0);
-}
-
-TEST(IgnoreList, SplitsOnSemicolonsOnly)
-{
-    struct Case {
-        const char* name;
-        std::string text;
-        std::vector<std::string> names;
-    };
-    const Case cases[] = {
-        {"default", "trellautosize1;", {"trellautosize1"}},
-        {"blanks kept, tail dropped", " a;b ;c", {" a", "b "}},
-        {"empty names kept", ";;x;", {"", "", "x"}},
-        {"nothing", "", {}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(splitIgnoreNames(c.text), c.names);
-    }
-    EXPECT_EQ(splitIgnoreNames(std::string(250, ';')).size(), kMaxIgnoreNames);
-    EXPECT_FALSE(isIgnoredName({"", "a"}, ""));
 }
 
 } // namespace
