@@ -17,18 +17,21 @@ bool isQtInnerName(const QString& name)
     return name.startsWith(QLatin1String("qt_"));
 }
 
-QMenuBar* menuBarOf(QWidget* form, const std::vector<QWidget*>& formWidgets)
+} // namespace
+
+// The menu bar of the form's main window, or else one placed on the form itself.
+QMenuBar* QtFormModel::menuBar() const
 {
-    for (QWidget* widget : formWidgets) {
-        if (auto* bar = qobject_cast<QMenuBar*>(widget))
+    if (auto* mainWindow = qobject_cast<QMainWindow*>(form_->window())) {
+        if (auto* bar = qobject_cast<QMenuBar*>(mainWindow->menuWidget()))
             return bar;
     }
-    if (auto* mainWindow = qobject_cast<QMainWindow*>(form->window()))
-        return qobject_cast<QMenuBar*>(mainWindow->menuWidget());
+    for (const Control& control : controls_) {
+        if (auto* bar = qobject_cast<QMenuBar*>(control.widget.data()))
+            return bar;
+    }
     return nullptr;
 }
-
-} // namespace
 
 QtFormModel::QtFormModel(QWidget* form)
     : form_(form)
@@ -48,11 +51,7 @@ std::optional<std::size_t> QtFormModel::controlCount()
         return std::nullopt;
     controls_.reserve(form_->children().size() * 2);
     collectWidgets(form_);
-    std::vector<QWidget*> widgets;
-    widgets.reserve(controls_.size());
-    for (const Control& control : controls_)
-        widgets.push_back(control.widget);
-    if (QMenuBar* bar = menuBarOf(form_, widgets))
+    if (QMenuBar* bar = menuBar())
         collectMenuEntries(bar->actions());
     return controls_.size();
 }

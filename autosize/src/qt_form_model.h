@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QMenuBar;
+
 #include <QRect>
 
 #include <optional>
@@ -45,6 +47,7 @@ private:
 
     void collectWidgets(QWidget* parent);
     void collectMenuEntries(const QList<QAction*>& actions);
+    QMenuBar* menuBar() const;
     QWidget* widgetAt(std::size_t index) const;
     QRect& pendingGeometry(std::size_t index, QWidget* widget);
     void applyPendingGeometry();
