@@ -70,7 +70,9 @@ public:
 
     // Saved properties: keys "Enabled", "SizeFonts", "SizeWidth", "SizeHeight",
     // "Ignore", in this order. A failing store or a value that cannot be converted
-    // stops at that key and returns false with the reason.
+    // stops at that key and returns false with the reason; a missing key reads as its
+    // default. Reading emits the notify signal of each value that changes, but no
+    // propertyChanged: nothing saved has changed.
     void initProperties();
     bool readProperties(trellauto::PropertyBag& store, QString* error = nullptr);
     bool writeProperties(trellauto::PropertyBag& store, QString* error = nullptr) const;
