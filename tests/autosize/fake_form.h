@@ -5,6 +5,7 @@
 
 #include "trellauto/form_model.h"
 
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <optional>
@@ -14,37 +15,21 @@
 
 namespace trellauto::test {
 
+// Left, Top, Width, Height, FontSize; empty where the control lacks the property (a
+// menu entry has no position, a picture no font).
+using Geometry = std::array<std::optional<double>, 5>;
+
 struct FakeControl {
     std::string name;
-    // Empty: the control lacks that property (a menu entry has no position, a
-    // picture no font).
-    std::optional<double> left, top, width, height, font;
+    Geometry geometry;
     bool refusesWidth = false;
     bool throwsOnEverything = false;
-
-    std::optional<double>& at(Measure measure)
-    {
-        switch (measure) {
-        case Measure::Left: return left;
-        case Measure::Top: return top;
-        case Measure::Width: return width;
-        case Measure::Height: return height;
-        case Measure::FontSize: return font;
-        }
-        throw std::logic_error("unknown measure");
-    }
 };
 
 inline FakeControl box(std::string name, double left, double top, double width,
                        double height, std::optional<double> font = 9.75)
 {
-    return {std::move(name), left, top, width, height, font};
-}
-
-inline FakeControl menuEntry(std::string name)
-{
-    return {std::move(name), std::nullopt, std::nullopt, std::nullopt, std::nullopt,
-            std::nullopt};
+    return {std::move(name), {left, top, width, height, font}};
 }
 
 class FakeForm final : public FormModel {
@@ -54,46 +39,44 @@ public:
     {
     }
 
-    std::optional<double> width;  // empty: the form's inner width cannot be read
+    std::optional<double> width; // empty: the form's inner width cannot be read
     std::optional<double> height;
     std::vector<FakeControl> controls;
     bool offersControlList = true;
     int writes = 0;
 
+    std::vector<Geometry> geometries() const
+    {
+        std::vector<Geometry> result;
+        for (const FakeControl& c : controls)
+            result.push_back(c.geometry);
+        return result;
+    }
+
     std::optional<std::size_t> controlCount() override
     {
-        if (!offersControlList)
-            return std::nullopt;
-        return controls.size();
+        return offersControlList ? std::optional(controls.size()) : std::nullopt;
     }
     std::optional<double> scaleWidth() override { return width; }
     std::optional<double> scaleHeight() override { return height; }
-
     std::optional<std::string> controlName(std::size_t index) override
     {
         return control(index).name;
     }
-
     std::optional<double> read(std::size_t index, Measure measure) override
     {
-        return control(index).at(measure);
+        return control(index).geometry[std::size_t(measure)];
     }
 
     bool write(std::size_t index, Measure measure, double value) override
     {
         FakeControl& target = control(index);
-        auto& slot = target.at(measure);
-        if (!slot)
+        auto& slot = target.geometry[std::size_t(measure)];
+        if (!slot || (measure == Measure::Width && target.refusesWidth))
             return false;
-        if (measure == Measure::Width && target.refusesWidth)
+        if (measure == Measure::FontSize && value <= 0.0)
             return false;
-        if (measure == Measure::FontSize) {
-            if (value <= 0.0)
-                return false;
-            slot = value;
-        } else {
-            slot = std::round(value / 15.0) * 15.0;
-        }
+        slot = measure == Measure::FontSize ? value : std::round(value / 15.0) * 15.0;
         ++writes;
         return true;
     }
