@@ -13,21 +13,25 @@ const std::string goldWins = "Glückwunsch!\r\nGewonnen hat Spieler Gold";
 // Seven Silber pieces home, the eighth on b88 a step from s28; Gold has not moved.
 const Diagram silberOneStepAway = {"+........+", "........S.", "........SS", ".........S", ".........S",
                                    ".........S", ".........S", ".........S", ".........S", "+GGGGGGGG+"};
+// The same for Gold, with Silber spread over row 8 and its start row.
+const Diagram goldOneStepAway = {"+GGGGGGG.+", "SSSSSSSSG.", "..........", "..........", "..........",
+                                 "..........", "..........", "..........", "..........", "+........+"};
 
-void playTheWinningMove(GameTable& table)
+TEST(Win, theEighthPieceEndsTheGameAtOnceWhereverTheOpponentStands)
 {
-    table.setPosition(silberOneStepAway);
-    table.pickUpFor(silberTurn, 1, "b88");
-    table.click("s28");
-}
-
-TEST(Win, theEighthPieceEndsTheGameAtOnce)
-{
-    GameTable table;
-    playTheWinningMove(table);
-    EXPECT_EQ(table.view.log, (Log{"ausgabe11 := Ich gehe!", "play gut.wav", "b88 <- 05.bmp", "play gut.wav",
-                                   "s28 <- 08.bmp", "ausgabe2 := ", "ausgabe1 := " + silberWins, "play winner.wav"}));
-    EXPECT_TRUE(table.view.image1Enabled);
+    const std::tuple<const Diagram&, const std::string&, std::string, std::string> rows[] = {
+        {silberOneStepAway, silberTurn, "s28 <- 08.bmp", silberWins},
+        {goldOneStepAway, goldTurn, "g28 <- 11.bmp", goldWins},
+    };
+    for (const auto& [position, player, arrival, winner] : rows) {
+        GameTable table;
+        table.setPosition(position);
+        table.pickUpFor(player, 1, "b88");
+        table.click(arrival.substr(0, 3));
+        EXPECT_EQ(table.view.log, (Log{"ausgabe11 := Ich gehe!", "play gut.wav", "b88 <- 05.bmp", "play gut.wav",
+                                       arrival, "ausgabe2 := ", "ausgabe1 := " + winner, "play winner.wav"}));
+        EXPECT_TRUE(table.view.image1Enabled);
+    }
 }
 
 TEST(Win, sevenPiecesDoNot)
@@ -41,22 +45,12 @@ TEST(Win, sevenPiecesDoNot)
     EXPECT_EQ(table.prompt(), "Bitte wuerfeln!");
 }
 
-TEST(Win, goldWinsWhereverSilberStands)
-{
-    GameTable table;
-    table.setPosition({"+GGGGGGG.+", "SSSSSSSSG.", "..........", "..........", "..........", "..........",
-                       "..........", "..........", "..........", "+........+"});
-    table.pickUpFor(goldTurn, 1, "b88");
-    table.click("g28");
-    EXPECT_EQ(table.view.log.back(), "play winner.wav");
-    EXPECT_EQ(table.player(), goldWins);
-    EXPECT_EQ(table.prompt(), "");
-}
-
 TEST(Win, afterwardsOnlyImage1RollAndAClickAnnounceTheWinnerAgain)
 {
     GameTable table;
-    playTheWinningMove(table);
+    table.setPosition(silberOneStepAway);
+    table.pickUpFor(silberTurn, 1, "b88");
+    table.click("s28");
     const Diagram final = table.position();
     table.view.log.clear();
     table.engine.wuerfel_Click();

@@ -1,12 +1,16 @@
-// Whole turns: choosing a piece, moving it, knocking out an opponent and handing the turn
-// over, with every sound, picture and text in its order.
+// Whole turns on one mid-game position: choosing a piece, the five destination checks in
+// their order with their exact messages, distances on the 10 x 10 frame, moving, knocking
+// out an opponent and handing the turn over, with every sound, picture and text in order.
 #include "engine_table.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace bramlow::test {
 namespace {
 
+// Free start cells: Silber s16, s15, s11; Gold g13, g14, g16, g17.
 const Diagram midGame = {
     "+....G...+",
     "S.........",
@@ -17,30 +21,20 @@ const Diagram midGame = {
     "S...S.....",
     "S...G.....",
     "..........",
-    "+GG..GG..+",
+    "+GG..G..G+",
 };
-
-Log then(Log first, const Log& second)
-{
-    first.insert(first.end(), second.begin(), second.end());
-    return first;
-}
-
-const Log toGold = {"ausgabe1 := Es spielt Spieler Gold", "Image1 disabled", "ausgabe2 := Bitte wuerfeln!"};
-const Log toSilber = {"ausgabe1 := Es spielt Spieler Silber", "Image1 disabled", "ausgabe2 := Bitte wuerfeln!"};
 
 TEST(Choice, remembersFieldAndCodeThenShowsThePieceLifted)
 {
     const std::tuple<const char*, std::string, std::string, std::string> rows[] = {
-        {"silber start row", silberTurn, "s13", "8"}, {"silber even square", silberTurn, "b57", "9"},
-        {"silber odd square", silberTurn, "b34", "6"}, {"gold start row", goldTurn, "g16", "11"},
-        {"gold even square", goldTurn, "b24", "13"},   {"gold odd square", goldTurn, "b67", "10"},
+        {"silber start row", silberTurn, "s13", "8"}, {"silber odd square", silberTurn, "b34", "6"},
+        {"gold start row", goldTurn, "g15", "11"},    {"gold even square", goldTurn, "b24", "13"},
     };
     for (const auto& [name, player, feld, code] : rows) {
         SCOPED_TRACE(name);
         GameTable table;
         table.setPosition(midGame);
-        table.rollFor(player, 2);
+        table.pickUpFor(player, 2);
         table.click(feld);
         const std::string lifted = player == silberTurn ? "07.bmp" : "12.bmp";
         EXPECT_EQ(table.view.log, (Log{"speicher := " + feld, "speicher2 := " + code, "play gut.wav",
@@ -51,18 +45,16 @@ TEST(Choice, remembersFieldAndCodeThenShowsThePieceLifted)
 TEST(Choice, refusedWithSchlechtAloneKeepingTheMessageLine)
 {
     const std::tuple<const char*, std::string, std::string> rows[] = {
-        {"silber empty square", silberTurn, "b55"},        {"silber gold piece", silberTurn, "b43"},
-        {"silber gold home piece", silberTurn, "g12"},     {"silber piece already home", silberTurn, "s24"},
-        {"silber empty start cell", silberTurn, "s11"},    {"gold silber piece", goldTurn, "b57"},
-        {"gold silber start piece", goldTurn, "s18"},      {"gold piece already home", goldTurn, "g25"},
-        {"gold empty target cell", goldTurn, "g21"},
+        {"silber empty square", silberTurn, "b55"},    {"silber gold piece", silberTurn, "b43"},
+        {"silber piece already home", silberTurn, "s24"}, {"gold silber piece", goldTurn, "b57"},
+        {"gold piece already home", goldTurn, "g25"},  {"gold empty target cell", goldTurn, "g21"},
     };
     for (const auto& [name, player, feld] : rows) {
         SCOPED_TRACE(name);
         GameTable table;
         table.setPosition(midGame);
         table.view.setMessage("Ich schmeisse Gold");
-        table.rollFor(player, 2);
+        table.pickUpFor(player, 2);
         table.click(feld);
         EXPECT_EQ(table.view.log, Log{"play schlecht.wav"});
         EXPECT_EQ(table.view.message, "Ich schmeisse Gold");
@@ -73,7 +65,7 @@ TEST(Choice, refusedWithSchlechtAloneKeepingTheMessageLine)
 
 TEST(CellClick, outsideSelectAndDestinationDoesNothing)
 {
-    for (const std::string prompt : {"Bitte wuerfeln!", "Bitte neues Spiel wählen!", "", "Wohin bewegen"}) {
+    for (const std::string prompt : {"Bitte wuerfeln!", "Wohin bewegen"}) {
         GameTable table;
         table.setPosition(midGame);
         table.setTexts(silberTurn, prompt);
@@ -83,62 +75,105 @@ TEST(CellClick, outsideSelectAndDestinationDoesNothing)
     }
 }
 
-TEST(Move, emptiesTheSourceFillsTheDestinationAndHandsOver)
+TEST(DestinationChecks, firstFailingCheckSpeaksAndThePieceStaysInHand)
 {
-    struct Row {
-        const char* name;
-        const std::string& player;
-        int roll;
-        std::string from, to;
-        Log pictures;
+    const std::string own = "Besetzt vom eigenen Spieler";
+    const std::string startRow = "Im Startfeld darf nicht gegangen werden";
+    const std::string opponent = "nicht in gegenerische Felder";
+    const std::string distance = "Mit Wurf nicht zu erreichen";
+    const std::string behind = "Zielreihe sitzt hinter Startreihe";
+    const std::tuple<const char*, const std::string&, int, std::string, std::string, const std::string&> rows[] = {
+        {"silber clicks the piece in hand", silberTurn, 3, "b57", "b57", own},
+        {"silber own piece behind and too far: own first", silberTurn, 3, "b57", "b34", own},
+        {"silber own start piece: own before start row", silberTurn, 3, "b57", "s18", own},
+        {"silber own piece in target row in reach", silberTurn, 3, "b57", "s24", own},
+        {"silber empty own start cell", silberTurn, 3, "b57", "s15", startRow},
+        {"silber gold start piece: start row before opponent", silberTurn, 3, "b57", "g15", startRow},
+        {"silber empty gold start cell", silberTurn, 3, "b57", "g13", startRow},
+        {"silber gold piece in gold target row", silberTurn, 3, "b57", "g25", opponent},
+        {"silber four steps back with a three: distance first", silberTurn, 3, "b57", "b53", distance},
+        {"silber three steps back", silberTurn, 3, "b57", "b45", behind},
+        {"silber no capture backwards", silberTurn, 5, "b57", "b43", behind},
+        {"gold own piece ahead", goldTurn, 3, "b24", "b43", own},
+        {"gold own piece in target row in reach", goldTurn, 5, "b67", "g25", own},
+        {"gold empty own start cell", goldTurn, 1, "g12", "g13", startRow},
+        {"gold silber start piece: start row before opponent", goldTurn, 4, "b24", "s12", startRow},
+        {"gold silber target piece", goldTurn, 6, "b43", "s24", opponent},
+        {"gold no capture downwards", goldTurn, 2, "b43", "b34", behind},
+        {"gold three steps with a two", goldTurn, 2, "b24", "b54", distance},
     };
-    const Row rows[] = {
-        {"silber start row to even square", silberTurn, 3, "s13", "b33", {"s13 <- 04.bmp", "b33 <- 09.bmp"}},
-        {"silber odd to odd", silberTurn, 2, "b34", "b45", {"b34 <- 01.bmp", "b45 <- 06.bmp"}},
-        {"silber into target row", silberTurn, 3, "b57", "s26", {"b57 <- 05.bmp", "s26 <- 08.bmp"}},
-        {"gold from start row", goldTurn, 1, "g16", "b16", {"g16 <- 02.bmp", "b16 <- 10.bmp"}},
-        {"gold sideways", goldTurn, 2, "b24", "b22", {"b24 <- 05.bmp", "b22 <- 13.bmp"}},
-        {"gold into target row", goldTurn, 4, "b67", "g28", {"b67 <- 01.bmp", "g28 <- 11.bmp"}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, player, roll, from, to, message] : rows) {
+        SCOPED_TRACE(name);
         GameTable table;
         table.setPosition(midGame);
-        table.pickUpFor(row.player, row.roll, row.from);
-        table.click(row.to);
-        const Log expected = {"ausgabe11 := Ich gehe!", "play gut.wav", row.pictures[0], "play gut.wav", row.pictures[1]};
-        EXPECT_EQ(table.view.log, then(expected, row.player == silberTurn ? toGold : toSilber));
-        EXPECT_EQ(table.view.text(TextBox::speicher), row.from) << "kept until the next choice";
+        table.view.setMessage("vorher");
+        table.pickUpFor(player, roll, from);
+        const Diagram before = table.position();
+        table.click(to);
+        EXPECT_EQ(table.view.log, (Log{"play schlecht.wav", "ausgabe11 := " + message}));
+        EXPECT_EQ(table.position(), before);
+        EXPECT_EQ(table.prompt(), "Wohin bewegen?");
+        EXPECT_EQ(table.view.text(TextBox::speicher), from);
     }
 }
 
-TEST(Capture, sendsThePieceToTheHighestFreeStartCell)
+// Every field that takes the piece, each tried on a fresh table.
+std::set<std::string> accepted(const std::string& player, int roll, const std::string& from)
 {
-    GameTable table;
-    table.setPosition({"+........+", "S.........", "S.........", "S.........", "S.........", "S.........",
-                       "S...G.....", "S.........", ".S........", "+GGGGG.GG+"});
-    table.pickUpFor(silberTurn, 5, "b11");
-    table.click("b34");
-    EXPECT_EQ(table.view.log, then({"ausgabe11 := Ich gehe!", "play gut.wav", "b11 <- 05.bmp", "play gut.wav",
-                                    "b34 <- 06.bmp", "ausgabe11 := Ich schmeisse Gold", "play gut.wav",
-                                    "g16 <- 11.bmp", "play schlagen.wav"},
-                                   toGold));
-    EXPECT_EQ(table.position()[6], "S...S.....");
-    EXPECT_EQ(table.position()[9], "+GGGGGGGG+");
+    std::set<std::string> fields;
+    for (const auto& to : allFields()) {
+        GameTable table;
+        table.setPosition(midGame);
+        table.pickUpFor(player, roll, from);
+        table.click(to);
+        if (table.prompt() == "Bitte wuerfeln!")
+            fields.insert(to);
+    }
+    return fields;
+}
 
-    table.setPosition({"+....G...+", "..........", "S......S..", "..........", "S...S.....", "S.........",
-                       "S.........", "S.........", "S.........", "+GGGG.GGG+"});
-    table.pickUpFor(goldTurn, 5, "g14");
-    table.click("b54");
-    EXPECT_EQ(table.view.log, then({"ausgabe11 := Ich gehe!", "play gut.wav", "g14 <- 02.bmp", "play gut.wav",
-                                    "b54 <- 10.bmp", "ausgabe11 := Ich schmeisse Silber", "play gut.wav",
-                                    "s18 <- 08.bmp", "play schlagen.wav"},
-                                   toSilber));
-    EXPECT_EQ(table.position()[3], "..........") << "only s18, the highest free cell, is filled";
+// Rows and columns count alike, the home rows are the frame's first and last, sideways is
+// allowed, backwards never, and what stands in between does not matter (b57 to b87 passes
+// b67, b24 to b44 passes b34).
+TEST(Distances, countRowsAndColumnsOnTheFrameNeverBackwards)
+{
+    using Fields = std::set<std::string>;
+    EXPECT_EQ(accepted(silberTurn, 3, "s13"), (Fields{"b11", "b22", "b33", "b42", "b51"}));
+    EXPECT_EQ(accepted(silberTurn, 3, "b57"), (Fields{"b27", "b87", "b38", "b78", "s26"}));
+    EXPECT_EQ(accepted(goldTurn, 1, "g15"), Fields{"b15"});
+    EXPECT_EQ(accepted(goldTurn, 2, "b24"), (Fields{"b22", "b26", "b33", "b35", "b44"}));
+    EXPECT_EQ(accepted(goldTurn, 3, "b67"), (Fields{"b64", "b75", "b86", "b88", "g27"}));
+}
 
-    table.rollFor(silberTurn, 1);
-    table.click("b54");
-    EXPECT_EQ(table.view.message, "Ich schmeisse Silber") << "a refused choice keeps the report";
+TEST(Move, emptiesTheSourceFillsTheDestinationSendsACapturedPieceHomeAndHandsOver)
+{
+    // A captured piece goes to the highest-numbered free cell of its start row: g17, s16.
+    const std::tuple<const char*, const std::string&, int, std::string, std::string, Log> rows[] = {
+        {"silber start row to even square", silberTurn, 3, "s13", "b33", {"s13 <- 04.bmp", "b33 <- 09.bmp"}},
+        {"silber into target row", silberTurn, 3, "b57", "s26", {"b57 <- 05.bmp", "s26 <- 08.bmp"}},
+        {"silber captures sideways", silberTurn, 1, "b57", "b67",
+         {"b57 <- 05.bmp", "b67 <- 06.bmp", "ausgabe11 := Ich schmeisse Gold", "play gut.wav", "g17 <- 11.bmp",
+          "play schlagen.wav"}},
+        {"gold from start row", goldTurn, 1, "g15", "b15", {"g15 <- 02.bmp", "b15 <- 13.bmp"}},
+        {"gold sideways", goldTurn, 2, "b24", "b22", {"b24 <- 05.bmp", "b22 <- 13.bmp"}},
+        {"gold captures", goldTurn, 1, "b24", "b34",
+         {"b24 <- 05.bmp", "b34 <- 10.bmp", "ausgabe11 := Ich schmeisse Silber", "play gut.wav", "s16 <- 08.bmp",
+          "play schlagen.wav"}},
+        {"gold into target row", goldTurn, 3, "b67", "g27", {"b67 <- 01.bmp", "g27 <- 11.bmp"}},
+    };
+    for (const auto& [name, player, roll, from, to, lines] : rows) {
+        SCOPED_TRACE(name);
+        GameTable table;
+        table.setPosition(midGame);
+        table.pickUpFor(player, roll, from);
+        table.click(to);
+        Log expected = {"ausgabe11 := Ich gehe!", "play gut.wav", lines[0], "play gut.wav"};
+        expected.insert(expected.end(), lines.begin() + 1, lines.end());
+        expected.insert(expected.end(), {"ausgabe1 := " + (player == silberTurn ? goldTurn : silberTurn),
+                                         "Image1 disabled", "ausgabe2 := Bitte wuerfeln!"});
+        EXPECT_EQ(table.view.log, expected);
+        EXPECT_EQ(table.view.text(TextBox::speicher), from) << "kept until the next choice";
+    }
 }
 
 TEST(WholeTurns, playersAlternateFromANewGame)

@@ -56,7 +56,6 @@ public:
 // A number that the die turns into `face`.
 float rollOf(int face);
 inline constexpr float silberStarts = 0.25f;
-inline constexpr float goldStarts = 0.75f;
 
 // All 96 field names in diagram order.
 const std::vector<std::string>& allFields();
@@ -69,10 +68,9 @@ struct GameTable {
 
     // Draws all 96 cells of `position` with drucke, then clears the log.
     void setPosition(const Diagram& position);
-    // `player` is to move and rolls `face` with a click on the die; the log starts afterwards.
-    void rollFor(const std::string& player, int face);
-    // The same, then picks up the piece on `feld`; the log starts afterwards.
-    void pickUpFor(const std::string& player, int face, const std::string& feld);
+    // `player` is to move and rolls `face` with a click on the die, then picks up the piece
+    // on `feld` unless it is empty; the log starts afterwards.
+    void pickUpFor(const std::string& player, int face, const std::string& feld = "");
     void click(const std::string& feld); // "b34", "s13", "g21"
     void setTexts(const std::string& player, const std::string& prompt);
 
