@@ -12,8 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace bramlow {
 namespace {
 
@@ -25,22 +23,7 @@ protected:
         ASSERT_NE(app_.mainWindow(), nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(app_.mainWindow()));
     }
-
     static void deliverDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-    static int openAboutScreens()
-    {
-        int count = 0;
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (qobject_cast<AboutScreen*>(top) && top->isVisible())
-                ++count;
-        return count;
-    }
-
-    QAction* action(const char* name) const
-    {
-        return app_.mainWindow()->findChild<QAction*>(QString::fromLatin1(name));
-    }
 
     test::QuickProgramDir dir_;
     test::ScriptedRandom random_{{test::silberStarts}};
@@ -48,9 +31,9 @@ protected:
     QSignalSpy noWindowLeft_{&app_, &GameApp::noWindowLeft};
 };
 
-TEST_F(GameAppTest, HilfeTwiceGivesOneAboutScreenOfItsOwn)
+TEST_F(GameAppTest, HilfeAgainRaisesTheSameAboutScreenOfItsOwn)
 {
-    action("menuHilfe")->trigger();
+    app_.mainWindow()->findChild<QAction*>(QStringLiteral("menuHilfe"))->trigger();
     AboutScreen* first = app_.aboutScreen();
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(first->isVisible());
@@ -59,16 +42,16 @@ TEST_F(GameAppTest, HilfeTwiceGivesOneAboutScreenOfItsOwn)
     app_.mainWindow()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(app_.mainWindow()));
     QTest::keyClick(app_.mainWindow()->windowHandle(), Qt::Key_H, Qt::ControlModifier);
-    action("menuHilfe")->trigger();
-
     EXPECT_EQ(app_.aboutScreen(), first);
-    EXPECT_EQ(openAboutScreens(), 1);
+    int shown = 0;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        shown += qobject_cast<AboutScreen*>(top) && top->isVisible() ? 1 : 0;
+    EXPECT_EQ(shown, 1);
     EXPECT_TRUE(app_.mainWindow()->isEnabled()) << "the main window stays usable";
 }
 
 TEST_F(GameAppTest, MainWindowClosedWhileAboutIsOpenComesBackAnewInTheWelcomeState)
 {
-    // Bring the first window out of its welcome state.
     app_.mainWindow()->neu_but_Click();
     ASSERT_EQ(app_.mainWindow()->text(TextBox::ausgabe2), "Bitte wuerfeln!");
     app_.showAbout();
@@ -91,13 +74,12 @@ TEST_F(GameAppTest, MainWindowClosedWhileAboutIsOpenComesBackAnewInTheWelcomeSta
     EXPECT_EQ(second->text(TextBox::ausgabe2), "Bitte neues Spiel wählen!");
     EXPECT_TRUE(second->findChild<QWidget*>(QStringLiteral("wuerfel"))->isHidden());
     EXPECT_EQ(noWindowLeft_.count(), 0);
-
     // The new window is wired like the first one.
     second->findChild<QAction*>(QStringLiteral("menuHilfe"))->trigger();
     EXPECT_NE(app_.aboutScreen(), nullptr);
 }
 
-TEST_F(GameAppTest, AboutClosedWhileTheMainWindowIsOpenKeepsThatWindow)
+TEST_F(GameAppTest, AboutClosedKeepsTheMainWindowWhoseClosingThenEndsTheProgram)
 {
     QPointer<BramlowWindow> first = app_.mainWindow();
     app_.showAbout();
@@ -106,11 +88,8 @@ TEST_F(GameAppTest, AboutClosedWhileTheMainWindowIsOpenKeepsThatWindow)
     EXPECT_EQ(app_.mainWindow(), first.data());
     EXPECT_EQ(app_.aboutScreen(), nullptr);
     EXPECT_EQ(noWindowLeft_.count(), 0);
-}
 
-TEST_F(GameAppTest, ClosingTheLastWindowEndsTheProgram)
-{
-    app_.mainWindow()->close();
+    first->close();
     deliverDeferredDeletes();
     EXPECT_EQ(app_.mainWindow(), nullptr);
     EXPECT_EQ(noWindowLeft_.count(), 1);
@@ -120,9 +99,8 @@ TEST_F(GameAppTest, ClosingTheLastWindowEndsTheProgram)
 // status 0, and neither window is closed on the way (no close handler runs).
 struct EndRoute {
     const char* name;
-    std::function<void(BramlowWindow&)> choose;
+    void (*choose)(BramlowWindow&);
 };
-void PrintTo(const EndRoute& route, std::ostream* out) { *out << route.name; }
 
 class EndeTest : public GameAppTest, public ::testing::WithParamInterface<EndRoute> {};
 
@@ -136,14 +114,8 @@ TEST_P(EndeTest, EndsTheEventLoopAtOnceWithoutClosingAnyWindow)
 
     QTimer::singleShot(0, window, [&] { GetParam().choose(*window); });
     // Only a guard against a hang if "Ende" did nothing; it ends such a run with 99.
-    QTimer hangGuard;
-    hangGuard.setSingleShot(true);
-    QObject::connect(&hangGuard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    hangGuard.start(20000);
-    const int status = QApplication::exec();
-    hangGuard.stop();
-
-    EXPECT_EQ(status, 0);
+    QTimer::singleShot(20000, &app_, [] { QCoreApplication::exit(99); });
+    EXPECT_EQ(QApplication::exec(), 0);
     ASSERT_FALSE(window.isNull());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(aboutUnloaded.count(), 0);
@@ -157,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
                  [](BramlowWindow& w) { QTest::mouseClick(w.findChild<QWidget*>(QStringLiteral("ende")), Qt::LeftButton); }},
         EndRoute{"menu_entry_Ende", [](BramlowWindow& w) { w.findChild<QAction*>(QStringLiteral("menuEnde"))->trigger(); }},
         EndRoute{"Ctrl_Q", [](BramlowWindow& w) { QTest::keyClick(w.windowHandle(), Qt::Key_Q, Qt::ControlModifier); }}),
-    [](const testing::TestParamInfo<EndRoute>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<EndRoute>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace bramlow

@@ -1,4 +1,4 @@
-// A whole game through the real main window: real mouse clicks on the real widgets, the
+// Whole games through the real main window: real mouse clicks on the real widgets, the
 // engine behind them, the control library loaded for real, a scripted random source.
 
 #include "window/bramlow_window.h"
@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QPushButton>
 #include <QTextEdit>
 
 #include <gtest/gtest.h>
@@ -30,15 +29,9 @@ protected:
         window_->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     }
-
-    QWidget* named(const char* name) const
-    {
-        return window_->findChild<QWidget*>(QString::fromLatin1(name));
-    }
+    QWidget* named(const char* name) const { return window_->findChild<QWidget*>(QString::fromLatin1(name)); }
     std::string ausgabe1() const { return window_->text(TextBox::ausgabe1); }
     std::string ausgabe2() const { return window_->text(TextBox::ausgabe2); }
-    QString message() const { return window_->findChild<QLabel*>(QStringLiteral("ausgabe11"))->text(); }
-
     void click(CellArray array, int index) { clickThroughWindow(window_->cell(array, index)); }
     void roll() { clickThroughWindow(named("wuerfel")); }
     void endTurn() { clickThroughWindow(named("Image1")); }
@@ -46,9 +39,9 @@ protected:
     // The picture shown in a cell is the file of its cell code.
     bool shows(CellArray array, int index, const char* file) const
     {
-        const QImage shown = window_->cell(array, index)->picture().toImage().convertToFormat(QImage::Format_RGB32);
-        const QImage expected = QImage(dir_.path() + QLatin1Char('/') + QLatin1String(file)).convertToFormat(QImage::Format_RGB32);
-        return !expected.isNull() && shown == expected;
+        const QImage expected = QImage(dir_.path() + QLatin1Char('/') + QLatin1String(file));
+        return !expected.isNull() && window_->cell(array, index)->picture().toImage().convertToFormat(QImage::Format_RGB32) ==
+                                         expected.convertToFormat(QImage::Format_RGB32);
     }
 
     test::QuickProgramDir dir_;
@@ -62,9 +55,8 @@ TEST_F(WholeGame, SilberCarriesAllEightPiecesAcrossWhileGoldPassesAndWins)
     // Gold rolls a 1 every time and ends the turn with the logo.
     random_.append(test::silberStarts);
     for (int piece = 1; piece <= 8; ++piece) {
-        random_.append(drawForFace(6));
-        random_.append(drawForFace(1));
-        random_.append(drawForFace(3));
+        for (int face : {6, 1, 3})
+            random_.append(drawForFace(face));
         if (piece < 8)
             random_.append(drawForFace(1));
     }
@@ -81,7 +73,7 @@ TEST_F(WholeGame, SilberCarriesAllEightPiecesAcrossWhileGoldPassesAndWins)
     EXPECT_TRUE(shows(CellArray::b, 12, "01.bmp"));
 
     for (int piece = 1; piece <= 8; ++piece) {
-        SCOPED_TRACE(testing::Message() << "Silber piece " << piece);
+        SCOPED_TRACE(::testing::Message() << "Silber piece " << piece);
         const int start = 10 + piece;
         const int middle = 10 * piece + 6;
         const int target = 20 + piece;
@@ -92,10 +84,10 @@ TEST_F(WholeGame, SilberCarriesAllEightPiecesAcrossWhileGoldPassesAndWins)
         ASSERT_EQ(ausgabe2(), "Wohin bewegen?");
         EXPECT_TRUE(shows(CellArray::s, start, "07.bmp"));
         click(CellArray::b, middle);
-        ASSERT_EQ(message(), QStringLiteral("Ich gehe!"));
+        ASSERT_EQ(window_->findChild<QLabel*>(QStringLiteral("ausgabe11"))->text(), QStringLiteral("Ich gehe!"));
         ASSERT_EQ(ausgabe1(), "Es spielt Spieler Gold");
         EXPECT_TRUE(shows(CellArray::s, start, "04.bmp"));
-        EXPECT_TRUE(shows(CellArray::b, middle, (piece + 6) % 2 ? "06.bmp" : "09.bmp"));
+        EXPECT_TRUE(shows(CellArray::b, middle, piece % 2 ? "06.bmp" : "09.bmp"));
 
         roll();
         ASSERT_EQ(ausgabe2(), "Welche Figur bewegen?");
@@ -118,7 +110,6 @@ TEST_F(WholeGame, SilberCarriesAllEightPiecesAcrossWhileGoldPassesAndWins)
     EXPECT_EQ(ausgabe2(), "");
     EXPECT_EQ(window_->findChild<QTextEdit*>(QStringLiteral("ausgabe1"))->toPlainText(),
               QStringLiteral("Glückwunsch!\nGewonnen hat Spieler Silber"));
-    EXPECT_EQ(message(), QStringLiteral("Ich gehe!"));
     EXPECT_FALSE(random_.overrun());
 
     // After the win the die and the cells do nothing.
@@ -130,13 +121,37 @@ TEST_F(WholeGame, SilberCarriesAllEightPiecesAcrossWhileGoldPassesAndWins)
         EXPECT_TRUE(shows(CellArray::s, index, "08.bmp")) << "s" << index;
 }
 
+TEST_F(WholeGame, EnterStartsAGameAndAHiddenDieOrDisabledLogoTakesNoClick)
+{
+    random_ = test::ScriptedRandom({test::silberStarts, drawForFace(2)});
+    open();
+    ASSERT_EQ(QApplication::focusWidget(), named("Neu_but"));
+    QTest::keyClick(window_->windowHandle(), Qt::Key_Return);
+    ASSERT_EQ(ausgabe1(), "Es spielt Spieler Silber");
+    ASSERT_EQ(ausgabe2(), "Bitte wuerfeln!");
+
+    // Image1 is disabled in the roll phase of a first game: the click changes no player.
+    ASSERT_FALSE(named("Image1")->isEnabled());
+    endTurn();
+    EXPECT_EQ(ausgabe1(), "Es spielt Spieler Silber");
+
+    window_->setDieVisible(false);
+    roll();
+    EXPECT_EQ(ausgabe2(), "Bitte wuerfeln!");
+
+    window_->setDieVisible(true);
+    roll();
+    EXPECT_EQ(ausgabe2(), "Welche Figur bewegen?");
+    endTurn();
+    EXPECT_EQ(ausgabe1(), "Es spielt Spieler Gold");
+    EXPECT_FALSE(random_.overrun());
+}
+
 // Silber with a piece picked up; then a new game is asked for in one of three ways.
 struct NewGameRoute {
     const char* name;
     void (*ask)(BramlowWindow&);
 };
-
-void PrintTo(const NewGameRoute& route, std::ostream* out) { *out << route.name; }
 
 class NewGameMidTurn : public WholeGame, public ::testing::WithParamInterface<NewGameRoute> {};
 
@@ -169,42 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
                      [](BramlowWindow& w) { w.findChild<QAction*>(QStringLiteral("menuNeu"))->trigger(); }},
         NewGameRoute{"Ctrl_N",
                      [](BramlowWindow& w) { QTest::keyClick(w.windowHandle(), Qt::Key_N, Qt::ControlModifier); }}),
-    [](const testing::TestParamInfo<NewGameRoute>& info) { return std::string(info.param.name); });
-
-TEST_F(WholeGame, EnterRightAfterTheStartPressesNeuesSpiel)
-{
-    random_ = test::ScriptedRandom({test::goldStarts});
-    open();
-    ASSERT_EQ(QApplication::focusWidget(), named("Neu_but"));
-    QTest::keyClick(window_->windowHandle(), Qt::Key_Return);
-    EXPECT_EQ(ausgabe1(), "Es spielt Spieler Gold");
-    EXPECT_EQ(ausgabe2(), "Bitte wuerfeln!");
-}
-
-TEST_F(WholeGame, HiddenDieAndDisabledLogoTakeNoClick)
-{
-    random_ = test::ScriptedRandom({test::silberStarts, drawForFace(2)});
-    open();
-    clickThroughWindow(named("Neu_but"));
-    ASSERT_EQ(ausgabe2(), "Bitte wuerfeln!");
-
-    // Image1 is disabled in the roll phase of a first game: the click changes no player.
-    ASSERT_FALSE(named("Image1")->isEnabled());
-    endTurn();
-    EXPECT_EQ(ausgabe1(), "Es spielt Spieler Silber");
-
-    window_->setDieVisible(false);
-    roll();
-    EXPECT_EQ(ausgabe2(), "Bitte wuerfeln!");
-    EXPECT_EQ(random_.used(), 1u);
-
-    window_->setDieVisible(true);
-    roll();
-    EXPECT_EQ(ausgabe2(), "Welche Figur bewegen?");
-    EXPECT_TRUE(named("Image1")->isEnabled());
-    endTurn();
-    EXPECT_EQ(ausgabe1(), "Es spielt Spieler Gold");
-}
+    [](const ::testing::TestParamInfo<NewGameRoute>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace bramlow

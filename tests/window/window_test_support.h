@@ -1,18 +1,17 @@
 #pragma once
-// What the window tests share: the build's program directory, a random source that
-// plays back a script, real mouse clicks through the window system, and a program
-// directory with near-silent sounds for tests that play hundreds of them.
+// What the window tests share: the build's program directory, a random source that plays
+// back a script, real mouse clicks through the window system, and a copy of the program
+// directory whose sounds last one millisecond, for tests that play hundreds of them.
 
 #include "engine/random_source.h"
+#include "test_media_files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
 
-#include <cstdint>
 #include <stdexcept>
 #include <vector>
 
@@ -28,14 +27,10 @@ public:
     void append(float x) { draws_.push_back(x); }
     float next() override
     {
-        if (position_ >= draws_.size()) {
-            overrun_ = true;
-            return 0.0f;
-        }
-        return draws_[position_++];
+        overrun_ = overrun_ || position_ >= draws_.size();
+        return overrun_ ? 0.0f : draws_[position_++];
     }
     bool overrun() const { return overrun_; }
-    std::size_t used() const { return position_; }
 
 private:
     std::vector<float> draws_;
@@ -58,48 +53,18 @@ inline void clickThroughWindow(QWidget* widget)
                       widget->mapTo(top, widget->rect().center()));
 }
 
-// 16-bit mono PCM of `frames` zero samples at 48 kHz.
-inline QByteArray silentWave(int frames)
-{
-    auto le = [](QByteArray& out, std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            out.append(static_cast<char>((value >> (8 * i)) & 0xff));
-    };
-    const std::uint32_t dataBytes = static_cast<std::uint32_t>(frames) * 2;
-    QByteArray wave("RIFF");
-    le(wave, 36 + dataBytes, 4);
-    wave.append("WAVEfmt ");
-    le(wave, 16, 4);
-    le(wave, 1, 2);          // PCM
-    le(wave, 1, 2);          // mono
-    le(wave, 48000, 4);      // frames per second
-    le(wave, 48000 * 2, 4);  // bytes per second
-    le(wave, 2, 2);          // bytes per frame
-    le(wave, 16, 2);         // bits per sample
-    wave.append("data");
-    le(wave, dataBytes, 4);
-    wave.append(QByteArray(static_cast<qsizetype>(dataBytes), '\0'));
-    return wave;
-}
-
-// A copy of the build's program directory (program, control library, pictures) in
-// which every sound lasts one millisecond.
 class QuickProgramDir {
 public:
     QuickProgramDir()
     {
-        if (!dir_.isValid())
-            throw std::runtime_error("no temporary directory");
         const QDir source(programDir());
         for (const QString& name : source.entryList(QDir::Files)) {
             const QString target = dir_.filePath(name);
-            if (name.endsWith(QLatin1String(".wav"))) {
-                QFile wave(target);
-                if (!wave.open(QIODevice::WriteOnly) || wave.write(silentWave(48)) < 0)
-                    throw std::runtime_error("cannot write " + target.toStdString());
-            } else if (!QFile::copy(source.filePath(name), target)) {
-                throw std::runtime_error("cannot copy " + name.toStdString());
-            }
+            const bool done = name.endsWith(QLatin1String(".wav"))
+                                  ? testing::writeFile(target, testing::waveImage({48000, 1, 16}, QByteArray(96, '\0')))
+                                  : QFile::copy(source.filePath(name), target);
+            if (!done)
+                throw std::runtime_error("cannot fill " + target.toStdString());
         }
     }
     QString path() const { return dir_.path(); }

@@ -1,5 +1,8 @@
-// Shared main of the window tests: a real QApplication on the offscreen platform, so the
-// tests (and their discovery at build time) never need a display.
+// The main() of every test here: a real QApplication on the offscreen platform, and SDL's
+// disk audio driver into /dev/null, unless the environment names others (CTest sets
+// them), so the tests and their discovery at build time never need a display or a sound
+// card. SDL's dummy driver is no choice: in SDL 2.26 it frees an invalid pointer when a
+// device is closed.
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -8,6 +11,10 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) {
+        qputenv("SDL_AUDIODRIVER", "disk");
+        qputenv("SDL_DISKAUDIOFILE", "/dev/null");
+    }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

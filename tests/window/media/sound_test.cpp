@@ -1,7 +1,9 @@
 // Play for real: SDL's disk driver writes what the device plays to a file, at the pace of
 // a real device. The device is opened as 48 kHz, 16-bit stereo, which the disk driver
-// grants as asked, so a wave in that format reaches the file byte for byte.
+// grants as asked, so a wave in that format reaches the file byte for byte. Also the
+// guard that keeps a wave header's sizes within the bytes that are really there.
 #include "window/media/sound_player.h"
+#include "window/media/wave_guard.h"
 
 #include "test_media_files.h"
 
@@ -26,21 +28,25 @@ using testing::waveImage;
 using testing::WaveSpec;
 using testing::writeFile;
 
+QByteArray withLe32At(QByteArray bytes, int offset, quint32 value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[offset + i] = char((value >> (8 * i)) & 0xFF);
+    return bytes;
+}
+
 class SoundPlayerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
         output = dir.filePath("device-output.raw");
         setenv("SDL_AUDIODRIVER", "disk", 1);
         setenv("SDL_DISKAUDIOFILE", QFile::encodeName(output).constData(), 1);
     }
 
-    QString wave(const QString& name, const QByteArray& pcm, const WaveSpec& spec = {})
+    void wave(const QString& name, const QByteArray& pcm, const WaveSpec& spec = {}, const QString& in = {})
     {
-        const QString path = dir.filePath(name);
-        EXPECT_TRUE(writeFile(path, waveImage(spec, pcm)));
-        return path;
+        ASSERT_TRUE(writeFile((in.isEmpty() ? dir.path() : in) + '/' + name, waveImage(spec, pcm)));
     }
 
     // Runs `script` against a fresh player and returns everything the device played.
@@ -62,101 +68,64 @@ protected:
     QString output;
 };
 
-qsizetype nonSilentFrames(const QByteArray& raw)
+TEST_F(SoundPlayerTest, TwoCallsComeOutWholeInOrderWithoutOverlap)
 {
-    const auto* samples = reinterpret_cast<const qint16*>(raw.constData());
-    qsizetype frames = 0;
-    for (qsizetype i = 0; i + 1 < raw.size() / 2; i += 2)
-        frames += (samples[i] != 0 || samples[i + 1] != 0) ? 1 : 0;
-    return frames;
-}
-
-TEST_F(SoundPlayerTest, PlayReturnsOnlyAfterTheWholeSoundWasPlayed)
-{
-    const QByteArray tone = tonePcm({}, 440, 150);
-    wave("gut.wav", tone);
-    const QByteArray played = playAndCapture([](SoundPlayer& p) { p.Play("gut.wav"); });
-    EXPECT_GE(played.indexOf(tone), 0) << "the tone is not complete in the device output";
-}
-
-TEST_F(SoundPlayerTest, TwoCallsComeOutInOrderWithoutOverlap)
-{
-    const QByteArray first = tonePcm({}, 660, 80);
+    const QByteArray first = tonePcm({}, 660, 150);
     const QByteArray second = tonePcm({}, 330, 80);
     wave("wuerfeln.wav", first);
     wave("schlagen.wav", second);
-
     const QByteArray played = playAndCapture([](SoundPlayer& p) {
         p.Play("wuerfeln.wav");
         p.Play("schlagen.wav");
     });
     const qsizetype a = played.indexOf(first);
     const qsizetype b = played.indexOf(second);
-    ASSERT_GE(a, 0);
-    ASSERT_GE(b, 0);
+    ASSERT_GE(a, 0) << "the first sound is not complete in the device output";
+    ASSERT_GE(b, 0) << "the second sound is not complete in the device output";
     EXPECT_GE(b, a + first.size()) << "the second sound starts before the first has ended";
 }
 
-TEST_F(SoundPlayerTest, TheSameNamePlayedTwiceIsReadAnewEachTime)
-{
-    const QByteArray before = tonePcm({}, 500, 60);
-    const QByteArray after = tonePcm({}, 900, 60);
-    wave("gut.wav", before);
-    const QByteArray played = playAndCapture([&](SoundPlayer& p) {
-        p.Play("gut.wav");
-        wave("gut.wav", after);
-        p.Play("gut.wav");
-    });
-    EXPECT_GE(played.indexOf(before), 0);
-    EXPECT_GT(played.indexOf(after), played.indexOf(before));
-}
-
-TEST_F(SoundPlayerTest, PlaysFromTheProgramDirectoryNeverTheWorkingDirectory)
+TEST_F(SoundPlayerTest, ReadsFromTheProgramDirectoryAnewAtEachCallNeverTheWorkingDirectory)
 {
     // The program directory's name is not ASCII; the working directory holds a decoy.
     const QString program = dir.filePath(QStringLiteral("Klänge für Jürgen"));
     ASSERT_TRUE(QDir().mkpath(program));
-    const QByteArray programTone = tonePcm({}, 440, 60);
-    ASSERT_TRUE(writeFile(program + QStringLiteral("/glück.wav"), waveImage({}, programTone)));
-    const QByteArray decoyTone = tonePcm({}, 880, 60);
+    const QByteArray before = tonePcm({}, 440, 60);
+    const QByteArray after = tonePcm({}, 900, 60);
+    const QByteArray decoy = tonePcm({}, 880, 60);
+    wave(QStringLiteral("glück.wav"), before, {}, program);
     QTemporaryDir workingDir;
-    ASSERT_TRUE(writeFile(workingDir.filePath(QStringLiteral("glück.wav")), waveImage({}, decoyTone)));
-    const QString before = QDir::currentPath();
+    wave(QStringLiteral("glück.wav"), decoy, {}, workingDir.path());
+    const QString current = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(workingDir.path()));
 
-    const QByteArray played = playAndCapture([](SoundPlayer& p) { p.Play("glück.wav"); }, program);
-    QDir::setCurrent(before);
-    EXPECT_GE(played.indexOf(programTone), 0);
-    EXPECT_LT(played.indexOf(decoyTone), 0);
+    const QByteArray played = playAndCapture(
+        [&](SoundPlayer& p) {
+            p.Play("glück.wav");
+            wave(QStringLiteral("glück.wav"), after, {}, program);
+            p.Play("glück.wav");
+        },
+        program);
+    QDir::setCurrent(current);
+    EXPECT_GE(played.indexOf(before), 0);
+    EXPECT_GT(played.indexOf(after), played.indexOf(before));
+    EXPECT_LT(played.indexOf(decoy), 0);
 }
-
-struct FormatCase {
-    const char* what;
-    WaveSpec spec;
-};
 
 TEST_F(SoundPlayerTest, OtherWaveFormatsAreConvertedToTheDevice)
 {
-    const FormatCase cases[] = {
-        {"8-bit mono 22050 Hz", {22050, 1, 8}},
-        {"16-bit mono 44100 Hz", {44100, 1, 16}},
-        {"16-bit stereo 11025 Hz", {11025, 2, 16}},
-    };
-    for (const FormatCase& c : cases) {
-        wave("winner.wav", tonePcm(c.spec, 440, 200), c.spec);
+    for (const WaveSpec spec : {WaveSpec{22050, 1, 8}, WaveSpec{44100, 1, 16}, WaveSpec{11025, 2, 16}}) {
+        SCOPED_TRACE(::testing::Message() << spec.bits << "-bit, " << spec.channels << " channels, " << spec.rate << " Hz");
+        wave("winner.wav", tonePcm(spec, 440, 200), spec);
         const QByteArray played = playAndCapture([](SoundPlayer& p) { p.Play("winner.wav"); });
         // 200 ms at 48 kHz, give or take the resampler's edges.
-        const qsizetype frames = nonSilentFrames(played);
-        EXPECT_GT(frames, 9600 * 9 / 10) << c.what;
-        EXPECT_LT(frames, 9600 * 11 / 10) << c.what;
+        const auto* samples = reinterpret_cast<const qint16*>(played.constData());
+        qsizetype frames = 0;
+        for (qsizetype i = 0; i + 1 < played.size() / 2; i += 2)
+            frames += (samples[i] != 0 || samples[i + 1] != 0) ? 1 : 0;
+        EXPECT_GT(frames, 9600 * 9 / 10);
+        EXPECT_LT(frames, 9600 * 11 / 10);
     }
-}
-
-QByteArray withLe32At(QByteArray bytes, int offset, quint32 value)
-{
-    for (int i = 0; i < 4; ++i)
-        bytes[offset + i] = char((value >> (8 * i)) & 0xFF);
-    return bytes;
 }
 
 TEST_F(SoundPlayerTest, BrokenFilesReturnNormallyAndTheNextSoundStillPlays)
@@ -164,7 +133,7 @@ TEST_F(SoundPlayerTest, BrokenFilesReturnNormallyAndTheNextSoundStillPlays)
     const QByteArray good = waveImage({}, tonePcm({}, 440, 100));
     const struct {
         const char* what;
-        QByteArray bytes; // empty name means: no file at all
+        QByteArray bytes;
         bool exists;
     } cases[] = {
         {"missing file", {}, false},
@@ -184,7 +153,6 @@ TEST_F(SoundPlayerTest, BrokenFilesReturnNormallyAndTheNextSoundStillPlays)
         QFile::remove(dir.filePath("schlecht.wav"));
         if (c.exists)
             ASSERT_TRUE(writeFile(dir.filePath("schlecht.wav"), c.bytes)) << c.what;
-
         const QByteArray played = playAndCapture([](SoundPlayer& p) {
             p.Play("schlecht.wav");
             p.Play("gut.wav");
@@ -214,7 +182,6 @@ TEST_F(SoundPlayerTest, AStalledDeviceDoesNotHoldPlayForever)
         ASSERT_TRUE(player.hasDevice());
         player.Play("winner.wav");
         player.Play("winner.wav");
-
         // Unblock the device thread's write, so that the player can close the device.
         fcntl(reader, F_SETFL, 0);
         drain = std::thread([&] {
@@ -234,11 +201,59 @@ TEST_F(SoundPlayerTest, WithoutAnAudioDeviceEveryPlayIsSilentAtOnce)
     const WaveSpec small{8000, 1, 8};
     wave("winner.wav", tonePcm(small, 440, 30000), small);
     setenv("SDL_AUDIODRIVER", "kein-solches-geraet", 1);
-
     SoundPlayer player(dir.path());
     EXPECT_FALSE(player.hasDevice());
     player.Play("winner.wav");
     player.Play("fehlt.wav");
+}
+
+bool clamp(QByteArray& bytes)
+{
+    return clampRiffChunkSizes({reinterpret_cast<unsigned char*>(bytes.data()), std::size_t(bytes.size())});
+}
+
+quint32 le32At(const QByteArray& bytes, int offset)
+{
+    quint32 value = 0;
+    for (int i = 3; i >= 0; --i)
+        value = value << 8 | quint8(bytes[offset + i]);
+    return value;
+}
+
+TEST(WaveGuard, ClampsEveryDeclaredSizeToTheBytesPresent)
+{
+    // A 100-byte data chunk: the whole image is 144 bytes, RIFF size at 4, data size at 40.
+    const struct {
+        const char* what;
+        quint32 declaredRiff, declaredData;
+        int cutAfter; // bytes kept of the image; -1 keeps all
+        quint32 expectedRiff, expectedData;
+    } cases[] = {
+        {"data chunk claims 4 GiB", 136, 0xFFFFFFF0u, -1, 136, 100},
+        {"RIFF size claims 4 GiB", 0xFFFFFFFFu, 100, -1, 136, 100},
+        {"file cut in the middle of the data", 136, 100, 94, 86, 50},
+        {"file cut right after the data header", 136, 100, 44, 36, 0},
+        {"sizes smaller than the file are kept", 100, 20, -1, 100, 20},
+    };
+    for (const auto& c : cases) {
+        QByteArray image = withLe32At(withLe32At(waveImage({}, QByteArray(100, '\x22')), 4, c.declaredRiff), 40, c.declaredData);
+        if (c.cutAfter >= 0)
+            image.truncate(c.cutAfter);
+        ASSERT_TRUE(clamp(image)) << c.what;
+        EXPECT_EQ(le32At(image, 4), c.expectedRiff) << c.what;
+        EXPECT_EQ(le32At(image, 40), c.expectedData) << c.what;
+    }
+
+    // An odd-sized chunk before the data is followed by its pad byte; the data chunk
+    // behind it must still be found and clamped.
+    QByteArray padded = withLe32At(QByteArray("RIFF\0\0\0\0WAVELIST\x03\0\0\0abc\0data....", 32), 28, 1'000'000);
+    padded += QByteArray(10, '\x33');
+    ASSERT_TRUE(clamp(padded));
+    EXPECT_EQ(le32At(padded, 28), 10u);
+
+    for (QByteArray noWave : {QByteArray(), QByteArray("RIFF"), QByteArray("RIFF\x04\0\0\0AVI LIST", 16),
+                              QByteArray("Dies ist keine Wellendatei.")})
+        EXPECT_FALSE(clamp(noWave)) << noWave.toStdString();
 }
 
 } // namespace
