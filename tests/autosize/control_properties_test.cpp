@@ -10,36 +10,25 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
 
-const char* const kNames[] = {"Enabled", "SizeFonts", "SizeWidth", "SizeHeight", "Ignore"};
+const char* const kKeys[] = {"Enabled", "SizeFonts", "SizeWidth", "SizeHeight", "Ignore"};
 
 QVariantMap valuesOf(const TrellAutoSize& control)
 {
     QVariantMap values;
-    for (const char* name : kNames)
-        values[QLatin1String(name)] = control.property(name);
+    for (const char* key : kKeys)
+        values[QLatin1String(key)] = control.property(key);
     return values;
 }
 
-const QVariantMap kDefaults{{"Enabled", true},
-                            {"SizeFonts", true},
-                            {"SizeWidth", true},
-                            {"SizeHeight", true},
-                            {"Ignore", QStringLiteral("TrellAutoSize1;")}};
+const QVariantMap kDefaults{{"Enabled", true}, {"SizeFonts", true}, {"SizeWidth", true},
+                            {"SizeHeight", true}, {"Ignore", QStringLiteral("TrellAutoSize1;")}};
+const QVariantMap kChanged{{"Enabled", false}, {"SizeFonts", false}, {"SizeWidth", false},
+                           {"SizeHeight", false}, {"Ignore", QStringLiteral("x;")}};
 
-QVariantMap defaultsWith(const QString& key, const QVariant& value)
-{
-    QVariantMap values = kDefaults;
-    values[key] = value;
-    return values;
-}
-
-// A store that records every call and can be told to fail at one key.
-class RecordingBag final : public trellauto::PropertyBag {
-public:
+// A store that records every call and fails at one key.
+struct RecordingBag final : trellauto::PropertyBag {
     QStringList readKeys;
     QList<std::tuple<QString, QVariant, QVariant>> written;
     QString failingKey;
@@ -48,43 +37,30 @@ public:
                       QString& error) override
     {
         readKeys << key;
-        error = QStringLiteral("disk gone");
         value = defaultValue;
+        error = QStringLiteral("disk gone");
         return key != failingKey;
     }
     bool writeProperty(const QString& key, const QVariant& value, const QVariant& defaultValue,
                        QString& error) override
     {
-        error = QStringLiteral("disk full");
-        if (key == failingKey)
-            return false;
         written.append({key, value, defaultValue});
-        return true;
+        error = QStringLiteral("disk full");
+        return key != failingKey;
     }
 };
 
-TEST(ControlProperties, NewInstanceAndEmptyStoreGiveTheDefaults)
-{
-    TrellAutoSize fresh;
-    fresh.initProperties();
-    EXPECT_EQ(valuesOf(fresh), kDefaults);
-
-    TrellAutoSize loaded;
-    loaded.setSizeWidth(false);
-    loaded.setIgnore(QStringLiteral("x;"));
-    trellauto::VariantPropertyBag empty;
-    QString error;
-    ASSERT_TRUE(loaded.readProperties(empty, &error)) << error.toStdString();
-    EXPECT_EQ(valuesOf(loaded), kDefaults);
-}
-
-TEST(ControlProperties, StoredValuesAreConverted)
+// A store holding one key (or none) read into an instance whose five values all differ
+// from the defaults: missing keys give their defaults, the stored one its converted
+// value. A value that does not convert stops the reading at its key.
+TEST(ControlProperties, StoredValuesAreConvertedAndMissingKeysGiveTheDefaults)
 {
     struct Case {
-        const char* key;
-        QVariant stored, expected;
+        const char* key; // nullptr: an empty store
+        QVariant stored, expected; // expected invalid: does not convert
     };
     const Case cases[] = {
+        {nullptr, {}, {}},
         {"SizeWidth", QVariant::fromValue(qint16(0)), false},
         {"SizeWidth", 7, true},
         {"SizeHeight", QVariant::fromValue(qint16(-1)), true},
@@ -93,66 +69,49 @@ TEST(ControlProperties, StoredValuesAreConverted)
         {"Enabled", 0, false},
         {"Ignore", 42, QStringLiteral("42")},
         {"Ignore", QString(), QString()},
+        {"Enabled", QStringList{QStringLiteral("a")}, {}},
+        {"SizeWidth", QStringLiteral("vielleicht"), {}},
+        {"Ignore", QRect(1, 2, 3, 4), {}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.key) + " stored as " + c.stored.toString().toStdString());
+        SCOPED_TRACE(c.key ? std::string(c.key) + " stored as " + c.stored.typeName() : "empty store");
         TrellAutoSize control;
-        trellauto::VariantPropertyBag store({{c.key, c.stored}});
+        for (const char* key : kKeys)
+            control.setProperty(key, kChanged[key]);
+        trellauto::VariantPropertyBag store;
+        QVariantMap expected = kDefaults;
+        const bool converts = !c.key || c.expected.isValid();
+        if (c.key) {
+            store = trellauto::VariantPropertyBag({{c.key, c.stored}});
+            expected[c.key] = c.expected;
+        }
+        // Reading stops at a value that does not convert: that key and the ones after it
+        // keep what they held.
+        bool stopped = false;
+        for (const char* key : kKeys) {
+            stopped = stopped || (!converts && qstrcmp(key, c.key) == 0);
+            if (stopped)
+                expected[key] = kChanged[key];
+        }
         QString error;
-        ASSERT_TRUE(control.readProperties(store, &error)) << error.toStdString();
-        EXPECT_EQ(valuesOf(control), defaultsWith(c.key, c.expected));
+        EXPECT_EQ(control.readProperties(store, &error), converts) << error.toStdString();
+        if (!converts)
+            EXPECT_TRUE(error.contains(QLatin1String(c.key))) << error.toStdString();
+        EXPECT_EQ(valuesOf(control), expected);
     }
+
+    TrellAutoSize fresh;
+    fresh.initProperties();
+    EXPECT_EQ(valuesOf(fresh), kDefaults) << "a new instance placed on a form";
 }
 
-TEST(ControlProperties, UnconvertibleStoredValueIsReportedAndStopsReading)
-{
-    struct Case {
-        const char* key;
-        QVariant stored;
-        bool fontsRead, heightRead; // keys before the bad one are read, after it not
-    };
-    const Case cases[] = {
-        {"Enabled", QStringList{QStringLiteral("a")}, false, false},
-        {"SizeWidth", QStringLiteral("vielleicht"), true, false},
-        {"Ignore", QRect(1, 2, 3, 4), true, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.key);
-        TrellAutoSize control;
-        trellauto::VariantPropertyBag store({{QStringLiteral("SizeFonts"), 0},
-                                             {c.key, c.stored},
-                                             {QStringLiteral("SizeHeight"), 0}});
-        QString error;
-        EXPECT_FALSE(control.readProperties(store, &error));
-        EXPECT_TRUE(error.contains(QLatin1String(c.key))) << error.toStdString();
-        EXPECT_EQ(control.sizeFonts(), !c.fontsRead);
-        EXPECT_EQ(control.sizeHeight(), !c.heightRead);
-    }
-}
-
-TEST(ControlProperties, FailingStoreStopsAtThatKey)
-{
-    TrellAutoSize control;
-    RecordingBag bag;
-    bag.failingKey = QStringLiteral("SizeWidth");
-    QString error;
-    EXPECT_FALSE(control.readProperties(bag, &error));
-    EXPECT_EQ(bag.readKeys, (QStringList{"Enabled", "SizeFonts", "SizeWidth"}));
-    EXPECT_TRUE(error.contains(QLatin1String("disk gone"))) << error.toStdString();
-
-    EXPECT_FALSE(control.writeProperties(bag, &error));
-    EXPECT_EQ(bag.written.size(), 2);
-    EXPECT_TRUE(error.contains(QLatin1String("disk full"))) << error.toStdString();
-}
-
-TEST(ControlProperties, WritesFiveKeysInOrderWithTheirDefaults)
+TEST(ControlProperties, WritesFiveKeysInOrderWithTheirDefaultsAndReportsAFailingStore)
 {
     TrellAutoSize control;
     control.setSizeHeight(false);
     control.setControlEnabled(false);
     RecordingBag bag;
     ASSERT_TRUE(control.writeProperties(bag));
-
     const QVariant switchDefault = QVariant::fromValue(qint16(1));
     const QList<std::tuple<QString, QVariant, QVariant>> expected = {
         {"Enabled", false, true},
@@ -166,38 +125,33 @@ TEST(ControlProperties, WritesFiveKeysInOrderWithTheirDefaults)
         EXPECT_EQ(std::get<2>(bag.written.value(i)).metaType(), std::get<2>(expected[i]).metaType())
             << "the switches default to the 16-bit integer 1, not to a Boolean";
 
-    // What was written reads back into a fresh instance.
-    trellauto::VariantPropertyBag store;
-    ASSERT_TRUE(control.writeProperties(store));
-    TrellAutoSize reloaded;
-    ASSERT_TRUE(reloaded.readProperties(store));
-    EXPECT_EQ(valuesOf(reloaded), valuesOf(control));
+    RecordingBag failing;
+    failing.failingKey = QStringLiteral("SizeWidth");
+    QString error;
+    EXPECT_FALSE(control.readProperties(failing, &error));
+    EXPECT_EQ(failing.readKeys, (QStringList{"Enabled", "SizeFonts", "SizeWidth"}));
+    EXPECT_TRUE(error.contains(QLatin1String("disk gone"))) << error.toStdString();
+    EXPECT_FALSE(control.writeProperties(failing, &error));
+    EXPECT_EQ(failing.written.size(), 3);
+    EXPECT_TRUE(error.contains(QLatin1String("disk full"))) << error.toStdString();
 }
 
 TEST(ControlProperties, EachPutNotifiesOnceWithItsName)
 {
-    struct Case {
-        const char* name;
-        std::function<void(TrellAutoSize&)> put;
+    const std::pair<const char*, QVariant> puts[] = {
+        {"Enabled", false}, {"Enabled", true}, // the same value again notifies too
+        {"SizeFonts", false}, {"SizeWidth", false}, {"SizeHeight", true},
+        {"Ignore", QStringLiteral("a;")},
     };
-    const Case cases[] = {
-        {"Enabled", [](TrellAutoSize& c) { c.setControlEnabled(false); }},
-        {"Enabled", [](TrellAutoSize& c) { c.setControlEnabled(true); }}, // same value again
-        {"SizeFonts", [](TrellAutoSize& c) { c.setSizeFonts(false); }},
-        {"SizeWidth", [](TrellAutoSize& c) { c.setProperty("SizeWidth", false); }},
-        {"SizeHeight", [](TrellAutoSize& c) { c.setSizeHeight(false); }},
-        {"Ignore", [](TrellAutoSize& c) { c.setIgnore(QStringLiteral("a;")); }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, value] : puts) {
+        SCOPED_TRACE(name);
         TrellAutoSize control;
         QSignalSpy changed(&control, &TrellAutoSize::propertyChanged);
-        const QMetaProperty property =
-            control.metaObject()->property(control.metaObject()->indexOfProperty(c.name));
-        QSignalSpy notify(&control, property.notifySignal());
-        c.put(control);
+        const QMetaObject* meta = control.metaObject();
+        QSignalSpy notify(&control, meta->property(meta->indexOfProperty(name)).notifySignal());
+        ASSERT_TRUE(control.setProperty(name, value));
         ASSERT_EQ(changed.count(), 1);
-        EXPECT_EQ(changed.at(0).at(0).toString(), QString::fromLatin1(c.name));
+        EXPECT_EQ(changed.at(0).at(0).toString(), QString::fromLatin1(name));
         EXPECT_EQ(notify.count(), 1);
     }
 }
@@ -214,16 +168,20 @@ TEST(ControlProperties, EnabledIsTheControlsOwnState)
     EXPECT_FALSE(control->isEnabled());
 }
 
-TEST(ControlOwnSize, SnapsBackTo500Twips)
+TEST(ControlOwnSize, SnapsBackTo500TwipsWithOrWithoutAForm)
 {
+    const QSize own(33, 33); // 500 twips at 15 twips a pixel, in whole pixels
+    TrellAutoSize orphan;
+    orphan.Init();
+    orphan.Sizechanged();
+    EXPECT_EQ(orphan.size(), own);
+
     QWidget form;
     auto* control = new TrellAutoSize(&form);
-    const QSize own(33, 33); // 500 twips at 15 twips a pixel, in whole pixels
     control->resize(200, 120);
     EXPECT_EQ(control->size(), own);
     control->setGeometry(10, 20, 5, 5);
     EXPECT_EQ(control->geometry(), QRect(QPoint(10, 20), own));
-
     control->setDesignMode(true);
     form.show();
     control->resize(80, 80);

