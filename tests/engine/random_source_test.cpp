@@ -1,5 +1,7 @@
 // The default source replays the same numbers on every start, stays below 1, and makes a
 // die that shows the 6 at 2/27 and every other face at 5/27.
+#include "engine_table.h"
+
 #include "engine/die.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <vector>
+#include <stdexcept>
 
 namespace bramlow {
 namespace {
@@ -47,22 +49,14 @@ TEST(DefaultRandomSource, aMillionDrawsStayBelowOneAndRollTheDieFairly)
     }
 }
 
-class BrokenSource : public RandomSource {
-public:
-    explicit BrokenSource(std::vector<float> values) : values_(std::move(values)) {}
-    float next() override { return values_[std::min(draws++, values_.size() - 1)]; }
-    std::size_t draws = 0;
-
-private:
-    std::vector<float> values_;
-};
-
 TEST(Die, drawsAgainOutsideOneToSixAndReportsASourceThatNeverDelivers)
 {
-    BrokenSource bad({1.2f, -0.5f, std::numeric_limits<float>::quiet_NaN(), 3.0e9f, 0.5f});
+    test::ScriptedDie bad;
+    bad.values = {1.2f, -0.5f, std::numeric_limits<float>::quiet_NaN(), 3.0e9f, 0.5f};
     EXPECT_EQ(rollDie(bad), 3);
-    EXPECT_EQ(bad.draws, 5u);
-    BrokenSource hopeless({1.2f});
+    EXPECT_TRUE(bad.values.empty());
+    test::ScriptedDie hopeless;
+    hopeless.values.assign(1'000, 1.2f);
     EXPECT_THROW(rollDie(hopeless), std::domain_error);
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 namespace bramlow::test {
@@ -31,15 +32,16 @@ std::vector<CellCode> codesOn(const std::string& feld)
 {
     const Cell cell = *cellNamed(feld);
     const bool odd = isOddSquare(cell);
+    const bool startRow = cell.first == 1;
     if (cell.letter == 's')
-        return {SILBER_HOME_EMPTY, SILBER_HOME, 0, SILBER_SELECTED, 0};
+        return {SILBER_HOME_EMPTY, SILBER_HOME, 0, startRow ? SILBER_SELECTED : UNUSED_CELL, 0};
     if (cell.letter == 'g')
-        return {GOLD_HOME_EMPTY, 0, GOLD_HOME, 0, GOLD_SELECTED};
+        return {GOLD_HOME_EMPTY, 0, GOLD_HOME, 0, startRow ? GOLD_SELECTED : UNUSED_CELL};
     return {odd ? EMPTY_ODD : EMPTY_EVEN, odd ? SILBER_ODD : SILBER_EVEN, odd ? GOLD_ODD : GOLD_EVEN,
             SILBER_SELECTED, GOLD_SELECTED};
 }
 
-const std::string symbols = ".SGsg";
+const std::string symbolChars = ".SGsg";
 const char* const boxNames[] = {"ausgabe1", "ausgabe2", "speicher", "speicher2"};
 
 } // namespace
@@ -50,17 +52,17 @@ void RecordingView::setText(TextBox box, const std::string& text)
     texts_[static_cast<int>(box)] = text;
 }
 
-void RecordingView::setMessage(const std::string& caption)
-{
-    log.push_back("ausgabe11 := " + caption);
-    message = caption;
-}
-
 void RecordingView::setCellPicture(CellArray array, std::int16_t index, const std::string& file)
 {
     const char letter = array == CellArray::b ? 'b' : array == CellArray::s ? 's' : 'g';
     const std::string feld = letter + std::to_string(index);
-    log.push_back(feld + " <- " + file + (peek ? " over " + std::to_string(peek->lese(feld)) : ""));
+    log.push_back(feld + " <- " + file);
+}
+
+void RecordingView::setMessage(const std::string& caption)
+{
+    log.push_back("ausgabe11 := " + caption);
+    message = caption;
 }
 
 void RecordingView::setImage1Enabled(bool enabled)
@@ -117,7 +119,7 @@ void GameTable::setPosition(const Diagram& position)
     for (int line = 0; line < 10; ++line) {
         for (int col = 0; col < 10; ++col) {
             if (const std::string feld = fieldAt(line, col); !feld.empty()) {
-                const auto symbol = symbols.find(position.at(line).at(col));
+                const auto symbol = symbolChars.find(position.at(line).at(col));
                 const CellCode code = symbol == std::string::npos ? 0 : codesOn(feld)[symbol];
                 if (code == 0)
                     throw std::invalid_argument("bad symbol on " + feld);
@@ -137,11 +139,19 @@ Diagram GameTable::position() const
                 const auto codes = codesOn(feld);
                 const CellCode code = engine.lese(feld);
                 const auto at = std::find(codes.begin(), codes.end(), code);
-                diagram[line][col] = code != 0 && at != codes.end() ? symbols[at - codes.begin()] : '?';
+                diagram[line][col] = code != 0 && at != codes.end() ? symbolChars[at - codes.begin()] : '?';
             }
         }
     }
     return diagram;
+}
+
+std::string GameTable::symbols() const
+{
+    std::string all;
+    for (const std::string& line : position())
+        std::copy_if(line.begin(), line.end(), std::back_inserter(all), [](char c) { return c != '+'; });
+    return all;
 }
 
 void GameTable::setTexts(const std::string& player, const std::string& prompt)

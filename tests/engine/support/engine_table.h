@@ -7,7 +7,8 @@
 //   "S.......S."   board rows 8 down to 1: Silber's start cell s1k, squares bk1..bk8, and
 //   ...            Silber's target cell s2k
 //   "+GGGGGGGG+"   Gold's start row g11..g18
-// '.' empty, 'S' Silber, 'G' Gold, 's'/'g' a picked-up piece, '?' a code illegal there.
+// '.' empty, 'S' Silber, 'G' Gold, 's'/'g' a picked-up piece (never in a target row), '?' a
+// code illegal there.
 
 #include "engine/engine.h"
 
@@ -31,7 +32,6 @@ public:
     std::string message; // caption of ausgabe11
     bool image1Enabled = true; // as designed, until Main
     bool dieVisible = true;
-    const Engine* peek = nullptr; // when set, each picture line also shows the cell's stored code
 
     std::string text(TextBox box) const override { return texts_[static_cast<int>(box)]; }
     void setText(TextBox box, const std::string& text) override;
@@ -55,7 +55,6 @@ public:
 
 // A number that the die turns into `face`.
 float rollOf(int face);
-inline constexpr float silberStarts = 0.25f;
 
 // All 96 field names in diagram order.
 const std::vector<std::string>& allFields();
@@ -75,6 +74,8 @@ struct GameTable {
     void setTexts(const std::string& player, const std::string& prompt);
 
     Diagram position() const;
+    // The 96 symbols of position() in the order of allFields().
+    std::string symbols() const;
     std::string prompt() const { return view.text(TextBox::ausgabe2); }
     std::string player() const { return view.text(TextBox::ausgabe1); }
 };
