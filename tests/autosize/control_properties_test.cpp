@@ -62,7 +62,6 @@ TEST(ControlProperties, StoredValuesAreConvertedAndMissingKeysGiveTheDefaults)
     const Case cases[] = {
         {nullptr, {}, {}},
         {"SizeWidth", QVariant::fromValue(qint16(0)), false},
-        {"SizeWidth", 7, true},
         {"SizeHeight", QVariant::fromValue(qint16(-1)), true},
         {"SizeFonts", false, false},
         {"SizeFonts", QStringLiteral("False"), false},

@@ -26,12 +26,6 @@ struct FakeControl {
     bool throwsOnEverything = false;
 };
 
-inline FakeControl box(std::string name, double left, double top, double width,
-                       double height, std::optional<double> font = 9.75)
-{
-    return {std::move(name), {left, top, width, height, font}};
-}
-
 class FakeForm final : public FormModel {
 public:
     FakeForm(double width, double height, std::vector<FakeControl> controls)

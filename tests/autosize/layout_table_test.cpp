@@ -15,9 +15,9 @@ namespace {
 FakeForm designedForm()
 {
     return FakeForm(12000, 9000,
-                    {box("Label1", 120, 360, 3000, 1200, 9.75),
-                     box("Command1", 1500, 4500, 1500, 600, 12.0),
-                     box("TrellAutoSize1", 9360, 0, 495, 495, 8.25)});
+                    {{"Label1", {120, 360, 3000, 1200, 9.75}},
+                     {"Command1", {1500, 4500, 1500, 600, 12.0}},
+                     {"TrellAutoSize1", {9360, 0, 495, 495, 8.25}}});
 }
 
 // The designed form after Init, then given a new inner size.
@@ -87,7 +87,6 @@ TEST(Sizechanged, IgnoreListDecidesWhoKeepsItsSize)
         {"second name lacks its semicolon", "Label1;Label2", {"Label1", "Label2"}, {true, false}},
         {"leading blank does not match", " Label1;", {"Label1"}, {false}},
         {"empty Ignore ignores nothing", "", {"Label1", "TrellAutoSize1"}, {false, false}},
-        {"no semicolon at all ignores nothing", "Label1", {"Label1"}, {false}},
         {"empty name matches no unnamed control", ";;Label1;", {"", "Label1"}, {false, true}},
         {"200th name counts, 201st does not", twoHundred + "late;", {"x200", "late"}, {true, false}},
         {"shortened at run time: dropped names resize again", "a;", {"a", "b", "c"},
@@ -98,7 +97,7 @@ TEST(Sizechanged, IgnoreListDecidesWhoKeepsItsSize)
         SCOPED_TRACE(c.name);
         std::vector<FakeControl> controls;
         for (const std::string& name : c.controls)
-            controls.push_back(box(name, 150, 150, 300, 300, 10.0));
+            controls.push_back({name, {150, 150, 300, 300, 10.0}});
         FakeForm form(3000, 3000, controls);
         LayoutTable table;
         table.init(form);
@@ -115,15 +114,13 @@ TEST(Sizechanged, IgnoreListDecidesWhoKeepsItsSize)
 // neither recorded nor changed.
 TEST(Sizechanged, FailingControlsDoNotStopTheRunAndThoseFrom501OnAreLeftAlone)
 {
-    FakeControl thrower = box("Broken", 150, 150, 150, 150);
-    thrower.throwsOnEverything = true;
-    FakeControl stubborn = box("Stubborn", 300, 300, 300, 300, 10.0);
-    stubborn.refusesWidth = true;
-    const FakeControl menuEntry{"menuNeu", {}};
     FakeForm form(3000, 3000,
-                  {box("Image1", 300, 300, 600, 600, std::nullopt), menuEntry, thrower, stubborn});
+                  {{"Image1", {300, 300, 600, 600, std::nullopt}}, // picture: no font
+                   {"menuNeu", {}},                                // menu entry: nothing at all
+                   {"Broken", {150, 150, 150, 150, 9.75}, false, true},
+                   {"Stubborn", {300, 300, 300, 300, 10.0}, true}});
     while (form.controls.size() < 505)
-        form.controls.push_back(box("c", 150, 150, 300, 300, 10.0));
+        form.controls.push_back({"c", {150, 150, 300, 300, 10.0}});
     LayoutTable table;
     table.init(form);
     form.width = 6000;

@@ -1,15 +1,14 @@
 // The TrellAuto plugin as a host sees it: loaded with QPluginLoader from the program's
 // directory, controls created by programmatic name and called by dispatch identifier.
-// Only the host contract is included here, never the control's classes.
+// Only the host contract is included here, never the control's classes. A library that
+// is missing or no control library is the game's start-up failure, tested with the game.
 
 #include "trellauto/control_factory.h"
 
 #include <QDir>
-#include <QFile>
 #include <QJsonObject>
 #include <QLabel>
 #include <QPluginLoader>
-#include <QTemporaryDir>
 #include <QUuid>
 
 #include <gtest/gtest.h>
@@ -35,22 +34,16 @@ TrellControlFactory& factory()
     return *instance;
 }
 
+// The name and identifiers a host finds in the metadata, before the library is loaded.
 TEST(Plugin, IdentityIsReadableBeforeLoading)
 {
     QPluginLoader loader(kPluginPath);
     const QJsonObject meta = loader.metaData().value(QLatin1String("MetaData")).toObject();
     EXPECT_FALSE(loader.isLoaded());
-    const auto field = [&](const char* object, const char* key) {
-        return meta.value(QLatin1String(object)).toObject().value(QLatin1String(key)).toString();
-    };
     EXPECT_EQ(meta.value(QLatin1String("ProgId")).toString(), kProgId);
-    EXPECT_EQ(field("TypeLibrary", "Version"), "21.0");
-    EXPECT_EQ(field("TypeLibrary", "HelpString"), "Trell AutoSize");
-    EXPECT_EQ(field("VersionInfo", "FileVersion"), "1.03.0019");
-    EXPECT_EQ(field("VersionInfo", "ProductVersion"), "1.03.0019");
     QSet<QUuid> ids;
     for (const char* object : {"TypeLibrary", "Class", "DefaultInterface", "EventInterface"})
-        ids.insert(QUuid(field(object, "Id")));
+        ids.insert(QUuid(meta.value(QLatin1String(object)).toObject().value(QLatin1String("Id")).toString()));
     EXPECT_EQ(ids.size(), 4) << "four distinct identifiers";
     EXPECT_FALSE(ids.contains(QUuid()));
 }
@@ -135,26 +128,6 @@ TEST(Plugin, CallsMembersByDispatchIdentifier)
         const auto result = factory().invoke(notMadeHere, dispid::Init, DispatchKind::Method);
         EXPECT_FALSE(result.ok);
         EXPECT_FALSE(result.error.isEmpty());
-    }
-}
-
-TEST(Plugin, LibraryThatIsMissingOrNoControlLibraryGivesAnError)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString textFile = dir.filePath(QStringLiteral("libTrellAuto.so"));
-    QFile file(textFile);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("this is no library\n");
-    file.close();
-    for (const QString& path : {dir.filePath(QStringLiteral("missing/libTrellAuto.so")), textFile,
-                                QStringLiteral(TRELLAUTO_PLUGIN_ROOT "/designer/libTrellAutoDesigner.so")}) {
-        SCOPED_TRACE(path.toStdString());
-        QPluginLoader loader(path);
-        EXPECT_EQ(qobject_cast<TrellControlFactory*>(loader.instance()), nullptr);
-        if (!loader.isLoaded())
-            EXPECT_FALSE(loader.errorString().isEmpty());
-        loader.unload();
     }
 }
 
