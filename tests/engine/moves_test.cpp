@@ -56,18 +56,6 @@ TEST(Choice, anOwnPieceOutsideItsTargetRowIsLiftedAnythingElseRefused)
     }
 }
 
-TEST(CellClick, outsideSelectAndDestinationDoesNothing)
-{
-    for (const std::string prompt : {"Bitte wuerfeln!", "Wohin bewegen"}) {
-        GameTable table;
-        table.setPosition(midGame);
-        table.setTexts(silberTurn, prompt);
-        for (const auto& feld : allFields())
-            table.click(feld);
-        EXPECT_TRUE(table.view.log.empty()) << '"' << prompt << '"';
-    }
-}
-
 TEST(DestinationChecks, firstFailingCheckSpeaksAndThePieceStaysInHand)
 {
     const std::string own = "Besetzt vom eigenen Spieler";

@@ -70,7 +70,7 @@ TEST(NewGame, midTurnResetsTheBoardButLeavesImage1RollAndMemory)
                                    "ausgabe2 := Bitte wuerfeln!", "Image1 disabled"}));
 }
 
-TEST(Die, rollsOnlyInTheRollPhaseWithTheFactor5Point4)
+TEST(Die, showsTheIntegerPartOfXTimes5Point4PlusOne)
 {
     const std::pair<float, int> faces[] = {{0.185f, 1}, {0.1852f, 2}, {0.9259f, 5}, {0.92593f, 6}, {0.99999994f, 6}};
     GameTable table;
@@ -82,12 +82,25 @@ TEST(Die, rollsOnlyInTheRollPhaseWithTheFactor5Point4)
                                        "ausgabe2 := Welche Figur bewegen?", "Image1 enabled"}));
         EXPECT_EQ(table.engine.wurf(), face) << x;
     }
+}
+
+// The prompt is compared exactly: "Bitte wuerfeln" without "!" is no roll phase.
+TEST(Phases, theDieRollsOnlyInTheRollPhaseAndCellsActOnlyInSelectAndDestination)
+{
+    GameTable table;
+    table.setPosition(startPosition());
     for (const std::string prompt : {"Welche Figur bewegen?", "Wohin bewegen?", "Bitte wuerfeln"}) {
-        table.setTexts(goldTurn, prompt);
+        table.setTexts(silberTurn, prompt);
         table.engine.wuerfel_Click();
         EXPECT_TRUE(table.view.log.empty()) << '"' << prompt << '"';
     }
-    EXPECT_EQ(table.engine.wurf(), 6);
+    for (const std::string prompt : {"Bitte wuerfeln!", "Welche Figur bewegen"}) {
+        table.setTexts(silberTurn, prompt);
+        for (const auto& feld : allFields())
+            table.click(feld);
+        EXPECT_TRUE(table.view.log.empty()) << '"' << prompt << '"';
+    }
+    EXPECT_EQ(table.engine.wurf(), 0);
 }
 
 TEST(EndTurn, changesThePlayerAndPutsAPieceInHandBackWithTheRememberedCode)

@@ -12,21 +12,6 @@ namespace bramlow::test {
 
 namespace {
 
-// The field at diagram row `line` (0 = top) and column `col`; "" for a corner.
-std::string fieldAt(int line, int col)
-{
-    const int row = 9 - line;
-    const bool frameRow = row == 0 || row == 9;
-    const bool frameCol = col == 0 || col == 9;
-    if (frameRow && frameCol)
-        return "";
-    if (frameRow)
-        return fieldName('g', row == 0 ? 1 : 2, col);
-    if (frameCol)
-        return fieldName('s', col == 0 ? 1 : 2, row);
-    return fieldName('b', row, col);
-}
-
 // The codes that '.', 'S', 'G', 's', 'g' stand for on `feld`; 0 where the piece cannot stand.
 std::vector<CellCode> codesOn(const std::string& feld)
 {
@@ -96,12 +81,16 @@ const std::vector<std::string>& allFields()
 {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> all;
-        for (int line = 0; line < 10; ++line) {
-            for (int col = 0; col < 10; ++col) {
-                if (auto feld = fieldAt(line, col); !feld.empty())
-                    all.push_back(feld);
-            }
+        for (int k = 1; k <= 8; ++k)
+            all.push_back(fieldName('g', 2, k));
+        for (int row = 8; row >= 1; --row) {
+            all.push_back(fieldName('s', 1, row));
+            for (int col = 1; col <= 8; ++col)
+                all.push_back(fieldName('b', row, col));
+            all.push_back(fieldName('s', 2, row));
         }
+        for (int k = 1; k <= 8; ++k)
+            all.push_back(fieldName('g', 1, k));
         return all;
     }();
     return names;
@@ -116,42 +105,42 @@ const Diagram& startPosition()
 
 void GameTable::setPosition(const Diagram& position)
 {
-    for (int line = 0; line < 10; ++line) {
-        for (int col = 0; col < 10; ++col) {
-            if (const std::string feld = fieldAt(line, col); !feld.empty()) {
-                const auto symbol = symbolChars.find(position.at(line).at(col));
-                const CellCode code = symbol == std::string::npos ? 0 : codesOn(feld)[symbol];
-                if (code == 0)
-                    throw std::invalid_argument("bad symbol on " + feld);
-                engine.drucke(feld, code);
-            }
-        }
+    std::string cells;
+    for (const std::string& line : position)
+        std::copy_if(line.begin(), line.end(), std::back_inserter(cells), [](char c) { return c != '+'; });
+    if (cells.size() != allFields().size())
+        throw std::invalid_argument("a position shows 96 fields");
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const std::string& feld = allFields()[i];
+        const auto symbol = symbolChars.find(cells[i]);
+        const CellCode code = symbol == std::string::npos ? 0 : codesOn(feld)[symbol];
+        if (code == 0)
+            throw std::invalid_argument("bad symbol on " + feld);
+        engine.drucke(feld, code);
     }
     view.log.clear();
 }
 
-Diagram GameTable::position() const
-{
-    Diagram diagram(10, std::string(10, '+'));
-    for (int line = 0; line < 10; ++line) {
-        for (int col = 0; col < 10; ++col) {
-            if (const std::string feld = fieldAt(line, col); !feld.empty()) {
-                const auto codes = codesOn(feld);
-                const CellCode code = engine.lese(feld);
-                const auto at = std::find(codes.begin(), codes.end(), code);
-                diagram[line][col] = code != 0 && at != codes.end() ? symbolChars[at - codes.begin()] : '?';
-            }
-        }
-    }
-    return diagram;
-}
-
 std::string GameTable::symbols() const
 {
-    std::string all;
-    for (const std::string& line : position())
-        std::copy_if(line.begin(), line.end(), std::back_inserter(all), [](char c) { return c != '+'; });
-    return all;
+    std::string cells;
+    for (const std::string& feld : allFields()) {
+        const auto codes = codesOn(feld);
+        const CellCode code = engine.lese(feld);
+        const auto at = std::find(codes.begin(), codes.end(), code);
+        cells += code != 0 && at != codes.end() ? symbolChars[at - codes.begin()] : '?';
+    }
+    return cells;
+}
+
+Diagram GameTable::position() const
+{
+    const std::string cells = symbols();
+    Diagram diagram = {"+" + cells.substr(0, 8) + "+"};
+    for (std::size_t line = 0; line < 8; ++line)
+        diagram.push_back(cells.substr(8 + 10 * line, 10));
+    diagram.push_back("+" + cells.substr(88) + "+");
+    return diagram;
 }
 
 void GameTable::setTexts(const std::string& player, const std::string& prompt)
