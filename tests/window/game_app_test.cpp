@@ -95,41 +95,37 @@ TEST_F(GameAppTest, AboutClosedKeepsTheMainWindowWhoseClosingThenEndsTheProgram)
     EXPECT_EQ(noWindowLeft_.count(), 1);
 }
 
-// "Ende" in its three forms, with the about screen open: the event loop ends with
-// status 0, and neither window is closed on the way (no close handler runs).
-struct EndRoute {
-    const char* name;
-    void (*choose)(BramlowWindow&);
-};
-
-class EndeTest : public GameAppTest, public ::testing::WithParamInterface<EndRoute> {};
-
-TEST_P(EndeTest, EndsTheEventLoopAtOnceWithoutClosingAnyWindow)
+TEST_F(GameAppTest, EndeEndsTheEventLoopAtOnceWithoutClosingAnyWindow)
 {
+    // "Ende" in its three forms, with the about screen open: the event loop ends with
+    // status 0, and neither window is closed on the way (no close handler runs).
+    const struct {
+        const char* route;
+        void (*choose)(BramlowWindow&);
+    } routes[] = {
+        {"button", [](BramlowWindow& w) { QTest::mouseClick(w.findChild<QWidget*>(QStringLiteral("ende")), Qt::LeftButton); }},
+        {"menu entry", [](BramlowWindow& w) { w.findChild<QAction*>(QStringLiteral("menuEnde"))->trigger(); }},
+        {"Ctrl+Q", [](BramlowWindow& w) { QTest::keyClick(w.windowHandle(), Qt::Key_Q, Qt::ControlModifier); }},
+    };
     app_.showAbout();
     QSignalSpy aboutUnloaded(app_.aboutScreen(), &AboutScreen::closed);
     QPointer<BramlowWindow> window = app_.mainWindow();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-
-    QTimer::singleShot(0, window, [&] { GetParam().choose(*window); });
-    // Only a guard against a hang if "Ende" did nothing; it ends such a run with 99.
-    QTimer::singleShot(20000, &app_, [] { QCoreApplication::exit(99); });
-    EXPECT_EQ(QApplication::exec(), 0);
-    ASSERT_FALSE(window.isNull());
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(aboutUnloaded.count(), 0);
-    EXPECT_EQ(noWindowLeft_.count(), 0);
+    for (const auto& route : routes) {
+        SCOPED_TRACE(route.route);
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QTimer::singleShot(0, window, [&] { route.choose(*window); });
+        // Only a guard against a hang if "Ende" did nothing; it ends such a run with 99.
+        QTimer hangGuard;
+        hangGuard.callOnTimeout([] { QCoreApplication::exit(99); });
+        hangGuard.start(20000);
+        EXPECT_EQ(QApplication::exec(), 0);
+        ASSERT_FALSE(window.isNull());
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(aboutUnloaded.count(), 0);
+        EXPECT_EQ(noWindowLeft_.count(), 0);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Routes, EndeTest,
-    ::testing::Values(
-        EndRoute{"button_Ende",
-                 [](BramlowWindow& w) { QTest::mouseClick(w.findChild<QWidget*>(QStringLiteral("ende")), Qt::LeftButton); }},
-        EndRoute{"menu_entry_Ende", [](BramlowWindow& w) { w.findChild<QAction*>(QStringLiteral("menuEnde"))->trigger(); }},
-        EndRoute{"Ctrl_Q", [](BramlowWindow& w) { QTest::keyClick(w.windowHandle(), Qt::Key_Q, Qt::ControlModifier); }}),
-    [](const ::testing::TestParamInfo<EndRoute>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace bramlow

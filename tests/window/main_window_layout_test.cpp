@@ -10,10 +10,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QTextBlock>
 #include <QTextEdit>
 
@@ -144,11 +142,8 @@ TEST_F(MainWindow, EveryCellFollowsTheTenByTenGridAndCornersStayEmpty)
         EXPECT_EQ(occupied.count(corner), 0u);
 }
 
-TEST_F(MainWindow, CaptionsPicturesAndHiddenStateAtLoad)
+TEST_F(MainWindow, PicturesAndHiddenStateAtLoad)
 {
-    EXPECT_EQ(named<QPushButton>("Neu_but")->text(), QStringLiteral("neues Spiel"));
-    EXPECT_EQ(named<QPushButton>("ende")->text(), QStringLiteral("Ende"));
-    EXPECT_EQ(named<QGroupBox>("Frame2")->title(), QStringLiteral("Meldungen"));
     EXPECT_EQ(window_->text(TextBox::speicher), "Text1");
     EXPECT_EQ(window_->text(TextBox::speicher2), "Text1");
     for (const char* hidden : {"speicher", "speicher2", "wuerfel"})
@@ -157,9 +152,6 @@ TEST_F(MainWindow, CaptionsPicturesAndHiddenStateAtLoad)
     for (const char* picture : {"Image1", "Image2", "wuerfel"})
         EXPECT_FALSE(named<PictureBox>(picture)->picture().isNull()) << picture;
     EXPECT_TRUE(window_->cell(CellArray::b, 34)->picture().isNull());
-    EXPECT_EQ(named("ausgabe1")->font().family(), QStringLiteral("Times New Roman"));
-    EXPECT_EQ(named("ausgabe1")->palette().color(QPalette::Text), QColor(255, 0, 0));
-    EXPECT_EQ(named("ausgabe1")->palette().color(QPalette::Base), QColor(0, 0, 255));
 }
 
 TEST_F(MainWindow, MenusCarryTheirEntriesAndShortcuts)

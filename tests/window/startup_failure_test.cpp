@@ -25,6 +25,8 @@ struct BrokenFolder {
     const char* message; // %1 is the file's full path
 };
 
+void PrintTo(const BrokenFolder& row, std::ostream* out) { *out << row.name; }
+
 class StartupFailure : public ::testing::TestWithParam<BrokenFolder> {};
 
 TEST_P(StartupFailure, EndsWithAClearMessageAndANonZeroStatus)

@@ -68,48 +68,38 @@ protected:
     QString output;
 };
 
-TEST_F(SoundPlayerTest, TwoCallsComeOutWholeInOrderWithoutOverlap)
-{
-    const QByteArray first = tonePcm({}, 660, 150);
-    const QByteArray second = tonePcm({}, 330, 80);
-    wave("wuerfeln.wav", first);
-    wave("schlagen.wav", second);
-    const QByteArray played = playAndCapture([](SoundPlayer& p) {
-        p.Play("wuerfeln.wav");
-        p.Play("schlagen.wav");
-    });
-    const qsizetype a = played.indexOf(first);
-    const qsizetype b = played.indexOf(second);
-    ASSERT_GE(a, 0) << "the first sound is not complete in the device output";
-    ASSERT_GE(b, 0) << "the second sound is not complete in the device output";
-    EXPECT_GE(b, a + first.size()) << "the second sound starts before the first has ended";
-}
-
-TEST_F(SoundPlayerTest, ReadsFromTheProgramDirectoryAnewAtEachCallNeverTheWorkingDirectory)
+TEST_F(SoundPlayerTest, EachCallPlaysItsFileWholeAndInOrderReadAnewFromTheProgramDirectory)
 {
     // The program directory's name is not ASCII; the working directory holds a decoy.
     const QString program = dir.filePath(QStringLiteral("Klänge für Jürgen"));
     ASSERT_TRUE(QDir().mkpath(program));
-    const QByteArray before = tonePcm({}, 440, 60);
-    const QByteArray after = tonePcm({}, 900, 60);
+    const QByteArray first = tonePcm({}, 660, 150);
+    const QByteArray second = tonePcm({}, 330, 80);
+    const QByteArray rewritten = tonePcm({}, 900, 60);
     const QByteArray decoy = tonePcm({}, 880, 60);
-    wave(QStringLiteral("glück.wav"), before, {}, program);
+    wave(QStringLiteral("würfeln.wav"), first, {}, program);
+    wave("schlagen.wav", second, {}, program);
     QTemporaryDir workingDir;
-    wave(QStringLiteral("glück.wav"), decoy, {}, workingDir.path());
+    wave(QStringLiteral("würfeln.wav"), decoy, {}, workingDir.path());
     const QString current = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(workingDir.path()));
 
     const QByteArray played = playAndCapture(
         [&](SoundPlayer& p) {
-            p.Play("glück.wav");
-            wave(QStringLiteral("glück.wav"), after, {}, program);
-            p.Play("glück.wav");
+            p.Play("würfeln.wav");
+            p.Play("schlagen.wav");
+            wave(QStringLiteral("würfeln.wav"), rewritten, {}, program);
+            p.Play("würfeln.wav");
         },
         program);
     QDir::setCurrent(current);
-    EXPECT_GE(played.indexOf(before), 0);
-    EXPECT_GT(played.indexOf(after), played.indexOf(before));
-    EXPECT_LT(played.indexOf(decoy), 0);
+    const qsizetype a = played.indexOf(first);
+    const qsizetype b = played.indexOf(second);
+    ASSERT_GE(a, 0) << "the first sound is not complete in the device output";
+    ASSERT_GE(b, 0) << "the second sound is not complete in the device output";
+    EXPECT_GE(b, a + first.size()) << "the second sound starts before the first has ended";
+    EXPECT_GE(played.indexOf(rewritten), b + second.size()) << "the file was not read anew";
+    EXPECT_LT(played.indexOf(decoy), 0) << "played from the working directory";
 }
 
 TEST_F(SoundPlayerTest, OtherWaveFormatsAreConvertedToTheDevice)

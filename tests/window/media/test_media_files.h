@@ -8,17 +8,8 @@
 #include <QString>
 
 #include <cmath>
-#include <ostream>
 #include <cstdint>
 #include <vector>
-
-// Readable QStrings in failure messages.
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 namespace bramlow::testing {
 
