@@ -11,10 +11,6 @@
 
 namespace {
 
-const QString kMaker = QStringLiteral(BRAMLOW_ASSET_MAKER);
-const QString kProgramDir = QStringLiteral(BRAMLOW_PROGRAM_DIR);
-const QString kIconTheme = QStringLiteral(BRAMLOW_ICON_THEME_DIR);
-
 struct MakerRun {
     int exitCode = -1;
     QString errors;
@@ -23,7 +19,7 @@ struct MakerRun {
 MakerRun runMaker(const QStringList& arguments)
 {
     QProcess maker;
-    maker.start(kMaker, arguments);
+    maker.start(QStringLiteral(BRAMLOW_ASSET_MAKER), arguments);
     EXPECT_TRUE(maker.waitForFinished(60000)) << "the asset maker did not finish";
     return {maker.exitStatus() == QProcess::NormalExit ? maker.exitCode() : -1,
             QString::fromLocal8Bit(maker.readAllStandardError())};
@@ -45,23 +41,21 @@ TEST(AssetMaker, ASecondRunWritesTheSameBytes)
     ASSERT_EQ(run.exitCode, 0) << qPrintable(run.errors);
 
     int compared = 0;
-    for (const auto& [fresh, built] : {std::pair{program, kProgramDir}, std::pair{icons, kIconTheme}}) {
-        QDirIterator files(fresh, QDir::Files, QDirIterator::Subdirectories);
-        while (files.hasNext()) {
-            const QString path = files.next();
-            const QString relative = QDir(fresh).relativeFilePath(path);
+    for (const auto& [fresh, built] : {std::pair{program, QStringLiteral(BRAMLOW_PROGRAM_DIR)},
+                                       std::pair{icons, QStringLiteral(BRAMLOW_ICON_THEME_DIR)}}) {
+        for (QDirIterator files(fresh, QDir::Files, QDirIterator::Subdirectories); files.hasNext(); ++compared) {
+            const QString relative = QDir(fresh).relativeFilePath(files.next());
             SCOPED_TRACE(qPrintable(relative));
-            const QByteArray made = contents(path);
+            const QByteArray made = contents(QDir(fresh).filePath(relative));
             EXPECT_FALSE(made.isEmpty());
             EXPECT_TRUE(made == contents(QDir(built).filePath(relative))) << "differs from the build's copy";
-            ++compared;
         }
     }
     // 19 bitmaps, bramlow.png, 6 waves, 7 theme icons.
     EXPECT_EQ(compared, 33);
 }
 
-TEST(AssetMaker, AProgramFolderThatCannotBeCreatedFailsClearly)
+TEST(AssetMaker, FailsClearlyWhenItCannotWriteOrIsCalledWrongly)
 {
     QTemporaryDir scratch;
     ASSERT_TRUE(scratch.isValid());
@@ -71,17 +65,14 @@ TEST(AssetMaker, AProgramFolderThatCannotBeCreatedFailsClearly)
     file.write("x");
     file.close();
 
-    const MakerRun run = runMaker({blocker + QStringLiteral("/bin"), scratch.filePath(QStringLiteral("icons"))});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.errors.contains(blocker)) << qPrintable(run.errors);
+    const MakerRun blocked = runMaker({blocker + QStringLiteral("/bin"), scratch.filePath(QStringLiteral("icons"))});
+    EXPECT_EQ(blocked.exitCode, 1);
+    EXPECT_TRUE(blocked.errors.contains(blocker)) << qPrintable(blocked.errors);
     EXPECT_EQ(contents(blocker), QByteArray("x")) << "the file in the way is left alone";
-}
 
-TEST(AssetMaker, WrongArgumentsShowTheUsage)
-{
-    const MakerRun run = runMaker({QStringLiteral("only-one")});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.errors.contains(QStringLiteral("usage"))) << qPrintable(run.errors);
+    const MakerRun misused = runMaker({QStringLiteral("only-one")});
+    EXPECT_EQ(misused.exitCode, 2);
+    EXPECT_TRUE(misused.errors.contains(QStringLiteral("usage"))) << qPrintable(misused.errors);
 }
 
 } // namespace
