@@ -32,13 +32,6 @@ std::map<QString, Look> looks(const QWidget& form)
     return result;
 }
 
-void resizeShown(ExampleForm& form, QSize size)
-{
-    form.resize(size);
-    QApplication::processEvents();
-    ASSERT_EQ(form.size(), size);
-}
-
 TEST(AutosizeFormExample, TwiceTheSizeDoublesTheControlsAndBackRestoresThem)
 {
     ExampleForm form;
@@ -48,7 +41,9 @@ TEST(AutosizeFormExample, TwiceTheSizeDoublesTheControlsAndBackRestoresThem)
     const auto designed = looks(form);
     ASSERT_EQ(designed.size(), 9u) << "title, frame with four controls, two buttons, the control";
 
-    resizeShown(form, {800, 600});
+    form.resize(800, 600);
+    QApplication::processEvents();
+    ASSERT_EQ(form.size(), QSize(800, 600));
     const auto doubled = looks(form);
     for (const auto& [name, before] : designed) {
         SCOPED_TRACE(name.toStdString());
@@ -61,7 +56,8 @@ TEST(AutosizeFormExample, TwiceTheSizeDoublesTheControlsAndBackRestoresThem)
             EXPECT_DOUBLE_EQ(after.points, ignored ? before.points : before.points * 2);
     }
 
-    resizeShown(form, {400, 300});
+    form.resize(400, 300);
+    QApplication::processEvents();
     EXPECT_EQ(looks(form), designed);
 }
 

@@ -1,9 +1,11 @@
 #include "installed_game_run.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <csignal>
 
@@ -13,24 +15,23 @@ namespace {
 // Generous: a guard against a hung game, not a measure of speed.
 constexpr int kGuardMs = 60000;
 
-const QLatin1String kLibraryCategory("qt.core.library: ");
-const QLatin1String kDrawingCategory("qt.text.drawing: ");
-// Qt's offscreen platform says this for every top-level window it shows.
-const QLatin1String kOffscreenNotice("This plugin does not support propagateSizeHints()");
-
-QProcessEnvironment cleanEnvironment(const QString& runtimeDir)
+// Sorts the complete lines of stderr; a process that has ended has no incomplete line.
+void sortLines(GameRun& run, bool ended)
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LD_LIBRARY_PATH", "LD_PRELOAD", "QT_PLUGIN_PATH",
-                             "QT_QPA_PLATFORM_PLUGIN_PATH", "QT_DEBUG_PLUGINS"})
-        env.remove(QLatin1String(name));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
-    env.insert(QStringLiteral("BRAMLOW_DIALOG_TIMEOUT_MS"), QStringLiteral("50"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
-    env.insert(QStringLiteral("QT_LOGGING_RULES"),
-               QStringLiteral("*.debug=false;qt.core.library.debug=true;qt.text.drawing.debug=true"));
-    return env;
+    QStringList lines = run.stderrText.split(QLatin1Char('\n'));
+    if (!ended || lines.last().isEmpty())
+        lines.removeLast();
+    run.reachedWelcome = false;
+    run.unexpectedErrorLines.clear();
+    for (const QString& line : lines) {
+        // A fatal error's message box paints text as well, but the error is on stderr
+        // before its box: after an error line, painting proves nothing.
+        if (line.startsWith(QLatin1String("qt.text.drawing: ")))
+            run.reachedWelcome = run.unexpectedErrorLines.isEmpty();
+        // Qt's offscreen platform says this for every top-level window it shows.
+        else if (line != QLatin1String("This plugin does not support propagateSizeHints()"))
+            run.unexpectedErrorLines.append(line);
+    }
 }
 
 QStringList mappedFiles(qint64 pid)
@@ -39,8 +40,7 @@ QStringList mappedFiles(qint64 pid)
     QStringList files;
     if (!maps.open(QIODevice::ReadOnly))
         return files;
-    const QStringList lines = QString::fromLocal8Bit(maps.readAll()).split(QLatin1Char('\n'));
-    for (const QString& line : lines) {
+    for (const QString& line : QString::fromLocal8Bit(maps.readAll()).split(QLatin1Char('\n'))) {
         // address perms offset dev inode path; the path may hold spaces.
         const qsizetype slash = line.indexOf(QLatin1Char('/'));
         if (slash >= 0 && !files.contains(line.mid(slash)))
@@ -51,59 +51,29 @@ QStringList mappedFiles(qint64 pid)
 
 } // namespace
 
-bool GameRun::endedCleanlyOnTerminate() const
-{
-    return signal == SIGTERM || (signal == 0 && exitCode == 0);
-}
-
 GameRun runToWelcomeAndTerminate(const QString& program, const QString& workingDir)
 {
-    GameRun run;
     QTemporaryDir runtimeDir;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LD_LIBRARY_PATH", "LD_PRELOAD", "QT_PLUGIN_PATH", "QT_QPA_PLATFORM_PLUGIN_PATH", "QT_DEBUG_PLUGINS"})
+        env.remove(QLatin1String(name));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+    env.insert(QStringLiteral("BRAMLOW_DIALOG_TIMEOUT_MS"), QStringLiteral("50"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir.path());
+    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=false;qt.text.drawing.debug=true"));
+
+    GameRun run;
+    QByteArray errors;
     QProcess game;
-    game.setProcessEnvironment(cleanEnvironment(runtimeDir.path()));
+    game.setProcessEnvironment(env);
     game.setWorkingDirectory(workingDir);
     game.setReadChannel(QProcess::StandardError);
     game.start(program, {});
-    if (!game.waitForStarted(kGuardMs)) {
-        run.stderrText = game.errorString();
-        return run;
-    }
-
-    QByteArray pending;
-    auto takeLines = [&](bool all) {
-        pending += game.readAllStandardError();
-        QStringList lines;
-        qsizetype end;
-        while ((end = pending.indexOf('\n')) >= 0) {
-            lines.append(QString::fromLocal8Bit(pending.left(end)));
-            pending.remove(0, end + 1);
-        }
-        if (all && !pending.isEmpty()) {
-            lines.append(QString::fromLocal8Bit(pending));
-            pending.clear();
-        }
-        for (const QString& line : lines) {
-            run.stderrText += line + QLatin1Char('\n');
-            if (line.startsWith(kLibraryCategory)) {
-                static const QRegularExpression quoted(QStringLiteral("\"([^\"]+)\""));
-                const QRegularExpressionMatch m = quoted.match(line);
-                if (m.hasMatch())
-                    run.loadedLibraries.append(m.captured(1));
-            } else if (line.startsWith(kDrawingCategory)) {
-                // A fatal error's message box paints text as well, but the error is on
-                // stderr before its box: after an error line, painting proves nothing.
-                run.reachedWelcome = run.unexpectedErrorLines.isEmpty();
-            } else if (line != kOffscreenNotice) {
-                run.unexpectedErrorLines.append(line);
-            }
-        }
-    };
-
-    while (!run.reachedWelcome && game.state() == QProcess::Running) {
-        if (!game.waitForReadyRead(kGuardMs))
-            break;
-        takeLines(false);
+    while (!run.reachedWelcome && game.waitForReadyRead(kGuardMs)) {
+        errors += game.readAllStandardError();
+        run.stderrText = QString::fromLocal8Bit(errors);
+        sortLines(run, false);
     }
     if (run.reachedWelcome && game.state() == QProcess::Running) {
         run.mappedFiles = mappedFiles(game.processId());
@@ -112,13 +82,25 @@ GameRun runToWelcomeAndTerminate(const QString& program, const QString& workingD
         game.kill(); // hung before its welcome state
     }
     game.waitForFinished(kGuardMs);
-    takeLines(true);
+    errors += game.readAllStandardError();
+    run.stderrText = game.error() == QProcess::FailedToStart ? game.errorString() : QString::fromLocal8Bit(errors);
+    sortLines(run, true);
     // Qt reports the number of the signal that ended a process as its exit code.
-    if (game.exitStatus() == QProcess::CrashExit)
-        run.signal = game.exitCode();
-    else
-        run.exitCode = game.exitCode();
+    (game.exitStatus() == QProcess::CrashExit ? run.signal : run.exitCode) = game.exitCode();
     return run;
+}
+
+void expectWelcome(const GameRun& run, const QString& programDir, const QString& root)
+{
+    EXPECT_TRUE(run.reachedWelcome) << run.stderrText.toStdString();
+    EXPECT_TRUE(run.signal == SIGTERM || (run.signal == 0 && run.exitCode == 0))
+        << "signal " << run.signal << ", exit code " << run.exitCode;
+    EXPECT_TRUE(run.unexpectedErrorLines.isEmpty()) << run.unexpectedErrorLines.join(QLatin1Char('\n')).toStdString();
+    const QString library = QFileInfo(programDir + QStringLiteral("/libTrellAuto.so")).canonicalFilePath();
+    EXPECT_TRUE(run.mappedFiles.contains(library)) << run.mappedFiles.join(QLatin1Char(' ')).toStdString();
+    for (const QString& file : run.mappedFiles)
+        EXPECT_FALSE(file.startsWith(QStringLiteral(BRAMLOW_BUILD_DIR "/")) && !file.startsWith(root + QLatin1Char('/')))
+            << file.toStdString() << " comes from the build";
 }
 
 } // namespace bramlow::test
