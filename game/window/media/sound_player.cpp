@@ -68,7 +68,12 @@ SoundPlayer::SoundPlayer(QString programDir)
     wanted.channels = 2;
     wanted.samples = kWantedFrames;
     SDL_AudioSpec obtained{};
-    const SDL_AudioDeviceID id = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, SDL_AUDIO_ALLOW_ANY_CHANGE);
+    // Any rate, format and channel count the device prefers, but SDL keeps our buffer size
+    // and rebuffers itself: with a changed buffer size SDL 2.26 frees a bad pointer when
+    // its dummy driver's device is closed, and the program would abort on exit.
+    constexpr int allowedChanges =
+        SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_FORMAT_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE;
+    const SDL_AudioDeviceID id = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, allowedChanges);
     if (id == 0) {
         std::fprintf(stderr, "bramlow: kein Audiogerät (%s), das Spiel bleibt stumm.\n", SDL_GetError());
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
