@@ -62,11 +62,10 @@ GameRun runToWelcomeAndTerminate(const QString& program, const QString& workingD
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"LD_LIBRARY_PATH", "LD_PRELOAD", "QT_PLUGIN_PATH", "QT_QPA_PLATFORM_PLUGIN_PATH", "QT_DEBUG_PLUGINS"})
         env.remove(QLatin1String(name));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
-    env.insert(QStringLiteral("BRAMLOW_DIALOG_TIMEOUT_MS"), QStringLiteral("50"));
+    for (const auto& [name, value] : {std::pair{"QT_QPA_PLATFORM", "offscreen"}, {"SDL_AUDIODRIVER", "dummy"}, {"BRAMLOW_DIALOG_TIMEOUT_MS", "50"},
+                                      {"QT_LOGGING_RULES", "*.debug=false;qt.text.drawing.debug=true"}})
+        env.insert(QLatin1String(name), QLatin1String(value));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir.path());
-    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=false;qt.text.drawing.debug=true"));
 
     GameRun run;
     QByteArray errors;
@@ -82,8 +81,9 @@ GameRun runToWelcomeAndTerminate(const QString& program, const QString& workingD
     }
     if (run.reachedWelcome && game.state() == QProcess::Running) {
         QFile maps(QStringLiteral("/proc/%1/maps").arg(game.processId()));
+        EXPECT_TRUE(maps.open(QIODevice::ReadOnly));
         // address perms offset dev inode path; the path may hold spaces.
-        for (const QString& line : maps.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(maps.readAll()).split(QLatin1Char('\n')) : QStringList())
+        for (const QString& line : QString::fromLocal8Bit(maps.readAll()).split(QLatin1Char('\n')))
             if (line.contains(QLatin1Char('/')))
                 run.mappedFiles.append(line.mid(line.indexOf(QLatin1Char('/'))));
         run.mappedFiles.removeDuplicates();
