@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -39,9 +38,9 @@ protected:
     // The picture shown in a cell is the file of its cell code.
     bool shows(CellArray array, int index, const char* file) const
     {
-        const QImage expected = QImage(dir_.path() + QLatin1Char('/') + QLatin1String(file));
-        return !expected.isNull() && window_->cell(array, index)->picture().toImage().convertToFormat(QImage::Format_RGB32) ==
-                                         expected.convertToFormat(QImage::Format_RGB32);
+        const QImage expected = QImage(dir_.path() + '/' + file).convertToFormat(QImage::Format_RGB32);
+        const QImage shown = window_->cell(array, index)->picture().toImage().convertToFormat(QImage::Format_RGB32);
+        return !expected.isNull() && shown == expected;
     }
 
     test::QuickProgramDir dir_;
@@ -119,8 +118,6 @@ TEST_F(WholeGame, SilberCarriesAllEightPiecesAcrossWhileGoldPassesAndWins)
 
     EXPECT_EQ(ausgabe1(), "Glückwunsch!\r\nGewonnen hat Spieler Silber");
     EXPECT_EQ(ausgabe2(), "");
-    EXPECT_EQ(window_->findChild<QTextEdit*>(QStringLiteral("ausgabe1"))->toPlainText(),
-              QStringLiteral("Glückwunsch!\nGewonnen hat Spieler Silber"));
     EXPECT_FALSE(random_.overrun());
 
     // After the win the die and the cells do nothing.

@@ -25,7 +25,7 @@ namespace {
 
 using testing::tonePcm;
 using testing::waveImage;
-using testing::WaveSpec;
+using testing::WaveFormat;
 using testing::writeFile;
 
 QByteArray withLe32At(QByteArray bytes, int offset, quint32 value)
@@ -44,9 +44,9 @@ protected:
         setenv("SDL_DISKAUDIOFILE", QFile::encodeName(output).constData(), 1);
     }
 
-    void wave(const QString& name, const QByteArray& pcm, const WaveSpec& spec = {}, const QString& in = {})
+    void wave(const QString& name, const QByteArray& pcm, const WaveFormat& format = {}, const QString& in = {})
     {
-        ASSERT_TRUE(writeFile((in.isEmpty() ? dir.path() : in) + '/' + name, waveImage(spec, pcm)));
+        ASSERT_TRUE(writeFile((in.isEmpty() ? dir.path() : in) + '/' + name, waveImage(format, pcm)));
     }
 
     // Runs `script` against a fresh player and returns everything the device played.
@@ -104,9 +104,9 @@ TEST_F(SoundPlayerTest, EachCallPlaysItsFileWholeAndInOrderReadAnewFromTheProgra
 
 TEST_F(SoundPlayerTest, OtherWaveFormatsAreConvertedToTheDevice)
 {
-    for (const WaveSpec spec : {WaveSpec{22050, 1, 8}, WaveSpec{44100, 1, 16}, WaveSpec{11025, 2, 16}}) {
-        SCOPED_TRACE(::testing::Message() << spec.bits << "-bit, " << spec.channels << " channels, " << spec.rate << " Hz");
-        wave("winner.wav", tonePcm(spec, 440, 200), spec);
+    for (const WaveFormat format : {WaveFormat{22050, 1, 8}, WaveFormat{44100, 1, 16}, WaveFormat{11025, 2, 16}}) {
+        SCOPED_TRACE(::testing::Message() << format.bits << "-bit, " << format.channels << " channels, " << format.rate << " Hz");
+        wave("winner.wav", tonePcm(format, 440, 200), format);
         const QByteArray played = playAndCapture([](SoundPlayer& p) { p.Play("winner.wav"); });
         // 200 ms at 48 kHz, give or take the resampler's edges.
         const auto* samples = reinterpret_cast<const qint16*>(played.constData());
@@ -188,7 +188,7 @@ TEST_F(SoundPlayerTest, AStalledDeviceDoesNotHoldPlayForever)
 TEST_F(SoundPlayerTest, WithoutAnAudioDeviceEveryPlayIsSilentAtOnce)
 {
     // A 30-second sound: played for real it would outlast the test's time limit.
-    const WaveSpec small{8000, 1, 8};
+    const WaveFormat small{8000, 1, 8};
     wave("winner.wav", tonePcm(small, 440, 30000), small);
     setenv("SDL_AUDIODRIVER", "kein-solches-geraet", 1);
     SoundPlayer player(dir.path());
