@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <vector>
 
 namespace {
@@ -133,20 +132,28 @@ int countPips(const QImage& image, QRect die)
     const int margin = (die.width() - 1) / 10;
     die.adjust(margin, margin, -margin, -margin);
     std::vector<char> seen(static_cast<std::size_t>(image.width() * image.height()), 0);
-    // The size of the unseen pip region at (x, y); a pip is a few hundred pixels at most.
-    std::function<int(int, int)> fill = [&](int x, int y) {
-        if (!die.contains(x, y) || seen[std::size_t(y * image.width() + x)])
-            return 0;
-        const QRgb c = image.pixel(x, y);
-        if (qGray(c) >= 130 && !(qRed(c) > 2 * qGreen(c) && qRed(c) > 100))
-            return 0;
-        seen[std::size_t(y * image.width() + x)] = 1;
-        return 1 + fill(x + 1, y) + fill(x - 1, y) + fill(x, y + 1) + fill(x, y - 1);
+    // The size of the unseen pip region at `start`.
+    auto fill = [&](QPoint start) {
+        int size = 0;
+        for (std::vector<QPoint> stack{start}; !stack.empty();) {
+            const QPoint p = stack.back();
+            stack.pop_back();
+            const std::size_t at = std::size_t(p.y() * image.width() + p.x());
+            if (!die.contains(p) || seen[at])
+                continue;
+            const QRgb c = image.pixel(p);
+            if (qGray(c) >= 130 && !(qRed(c) > 2 * qGreen(c) && qRed(c) > 100))
+                continue;
+            seen[at] = 1;
+            ++size;
+            stack.insert(stack.end(), {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)});
+        }
+        return size;
     };
     int pips = 0;
     for (int y = die.top(); y <= die.bottom(); ++y)
         for (int x = die.left(); x <= die.right(); ++x)
-            pips += fill(x, y) >= 20;
+            pips += fill({x, y}) >= 20;
     return pips;
 }
 
@@ -157,9 +164,9 @@ TEST(GeneratedPictures, EachDieFaceShowsItsPipsAndLooksSquareInItsBox)
     for (int face = 1; face <= 6; ++face) {
         SCOPED_TRACE(face);
         const QImage image = loadBitmap(dieFile(face));
-        const QRect face210 = brightBounds(image, 210);
-        ASSERT_FALSE(face210.isEmpty()) << "no ivory die face found";
-        EXPECT_EQ(countPips(image, face210), face);
+        const QRect ivory = brightBounds(image, 210);
+        ASSERT_FALSE(ivory.isEmpty()) << "no ivory die face found";
+        EXPECT_EQ(countPips(image, ivory), face);
         const QRect die = brightBounds(image, 180);
         const double shownWidth = die.width() * boxWidth / image.width();
         const double shownHeight = die.height() * boxHeight / image.height();
