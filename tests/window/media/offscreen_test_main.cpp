@@ -1,8 +1,7 @@
 // The main() of every test here: a real QApplication on the offscreen platform, and SDL's
 // disk audio driver into /dev/null, unless the environment names others (CTest sets
 // them), so the tests and their discovery at build time never need a display or a sound
-// card. SDL's dummy driver is no choice: in SDL 2.26 it frees an invalid pointer when a
-// device is closed.
+// card; the disk driver plays at a real device's pace, so Play's waiting is tested too.
 #include <QApplication>
 
 #include <gtest/gtest.h>

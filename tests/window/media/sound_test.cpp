@@ -197,6 +197,21 @@ TEST_F(SoundPlayerTest, WithoutAnAudioDeviceEveryPlayIsSilentAtOnce)
     player.Play("fehlt.wav");
 }
 
+TEST_F(SoundPlayerTest, TheDummyDriverOpensPlaysAndClosesWithoutAbortingTheProgram)
+{
+    // A desktop without sound hardware may fall back to SDL's dummy driver; in SDL 2.26
+    // closing it aborts the process when the device was opened with a changed buffer size.
+    const WaveFormat format{};
+    wave("gut.wav", tonePcm(format, 880, 20), format);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    {
+        SoundPlayer player(dir.path());
+        ASSERT_TRUE(player.hasDevice());
+        player.Play("gut.wav");
+    }
+    SUCCEED() << "the device closed and the process goes on";
+}
+
 bool clamp(QByteArray& bytes)
 {
     return clampRiffChunkSizes({reinterpret_cast<unsigned char*>(bytes.data()), std::size_t(bytes.size())});
