@@ -39,7 +39,7 @@ void silberHoldsB53(GameTable& table)
 {
     table.setPosition({"+........+", "S.........", "S.........", "S.........", "...S......", "S.........",
                        "S.........", "S.........", "S.........", "+GGGGGGGG+"});
-    table.pickUpFor(silberTurn, 2, "b53");
+    table.rollFor(silberTurn, 2, "b53");
 }
 
 TEST(Speicher2, withoutACodeOfTheOwnersPieceTheCodeIsWorkedOutFromTheSquare)
@@ -78,22 +78,27 @@ TEST(Speicher, namingNoPieceInHandMovesNothingAndTheTurnCanStillEnd)
     }
 }
 
-TEST(DestinationPhase, withoutAPlayerNothingMoves)
+// No player, or the player who does not own the piece in hand: Gold could otherwise move
+// Silber's piece from b53 to b55.
+TEST(DestinationPhase, withoutThePieceOwnerToMoveNothingMoves)
 {
-    GameTable table;
-    silberHoldsB53(table);
-    table.view.setText(TextBox::ausgabe1, "Willkommen bei Bramlow");
-    table.view.log.clear();
-    table.click("b55");
-    EXPECT_TRUE(table.view.log.empty());
-    EXPECT_EQ(table.engine.lese("b55"), EMPTY_EVEN);
+    for (const std::string& player : {std::string("Willkommen bei Bramlow"), goldTurn}) {
+        GameTable table;
+        silberHoldsB53(table);
+        table.view.setText(TextBox::ausgabe1, player);
+        const Diagram before = table.position();
+        table.view.log.clear();
+        table.click("b55");
+        EXPECT_TRUE(table.view.log.empty()) << player;
+        EXPECT_EQ(table.position(), before) << player;
+    }
 }
 
 TEST(CellClick, anIndexThatNoControlHasThrowsBeforeAnythingHappens)
 {
     GameTable table;
     table.setPosition(startPosition());
-    table.pickUpFor(silberTurn, 1);
+    table.rollFor(silberTurn, 1);
     for (const std::int16_t index : {0, 10, 19, 20, 90, 99, -11, 100, 32767}) {
         EXPECT_THROW(table.engine.b_Click(index), std::out_of_range) << index;
         EXPECT_THROW(table.engine.s_Click(index), std::out_of_range) << index;

@@ -34,7 +34,7 @@ TEST(Win, theEighthPieceEndsTheGameAtOnceWhereverTheOpponentStandsSevenDoNot)
         SCOPED_TRACE(name);
         GameTable table;
         table.setPosition(position);
-        table.pickUpFor(player, 1, departure.substr(0, 3));
+        table.rollFor(player, 1, departure.substr(0, 3));
         table.click(arrival.substr(0, 3));
         Log expected = {"ausgabe11 := Ich gehe!", "play gut.wav", departure, "play gut.wav", arrival};
         expected.insert(expected.end(), end.begin(), end.end());
@@ -46,7 +46,7 @@ TEST(Win, afterwardsOnlyImage1RollAndAClickAnnounceTheWinnerAgain)
 {
     GameTable table;
     table.setPosition(silberOneStepAway);
-    table.pickUpFor(silberTurn, 1, "b88");
+    table.rollFor(silberTurn, 1, "b88");
     table.click("s28");
     const Diagram final = table.position();
     table.view.log.clear();

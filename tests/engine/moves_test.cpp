@@ -41,14 +41,14 @@ TEST(Choice, anOwnPieceOutsideItsTargetRowIsLiftedAnythingElseRefused)
         GameTable table;
         table.setPosition(midGame);
         table.view.setMessage("Ich schmeisse Gold");
-        table.pickUpFor(player, 2);
+        table.rollFor(player, 2);
         table.click(feld);
-        const std::string lifted = player == silberTurn ? "07.bmp" : "12.bmp";
         if (code.empty()) {
             EXPECT_EQ(table.view.log, Log{"play schlecht.wav"});
             EXPECT_EQ(table.prompt(), "Welche Figur bewegen?");
             EXPECT_EQ(table.position(), midGame);
         } else {
+            const std::string lifted = player == silberTurn ? "07.bmp" : "12.bmp";
             EXPECT_EQ(table.view.log, (Log{"speicher := " + feld, "speicher2 := " + code, "play gut.wav",
                                            feld + " <- " + lifted, "ausgabe2 := Wohin bewegen?"}));
         }
@@ -88,7 +88,7 @@ TEST(DestinationChecks, firstFailingCheckSpeaksAndThePieceStaysInHand)
         GameTable table;
         table.setPosition(midGame);
         table.view.setMessage("vorher");
-        table.pickUpFor(player, roll, from);
+        table.rollFor(player, roll, from);
         const Diagram before = table.position();
         table.click(to);
         EXPECT_EQ(table.view.log, (Log{"play schlecht.wav", "ausgabe11 := " + message}));
@@ -105,7 +105,7 @@ std::set<std::string> accepted(const std::string& player, int roll, const std::s
     for (const auto& to : allFields()) {
         GameTable table;
         table.setPosition(midGame);
-        table.pickUpFor(player, roll, from);
+        table.rollFor(player, roll, from);
         table.click(to);
         if (table.prompt() == "Bitte wuerfeln!")
             fields.insert(to);
@@ -146,7 +146,7 @@ TEST(Move, emptiesTheSourceFillsTheDestinationSendsACapturedPieceHomeAndHandsOve
         SCOPED_TRACE(name);
         GameTable table;
         table.setPosition(midGame);
-        table.pickUpFor(player, roll, from);
+        table.rollFor(player, roll, from);
         table.click(to);
         Log expected = {"ausgabe11 := Ich gehe!", "play gut.wav", lines[0], "play gut.wav"};
         expected.insert(expected.end(), lines.begin() + 1, lines.end());

@@ -41,7 +41,7 @@ void RecordingView::setCellPicture(CellArray array, std::int16_t index, const st
 {
     const char letter = array == CellArray::b ? 'b' : array == CellArray::s ? 's' : 'g';
     const std::string feld = letter + std::to_string(index);
-    log.push_back(feld + " <- " + file);
+    log.push_back(feld + " <- " + file + (peek ? " over " + std::to_string(peek->lese(feld)) : ""));
 }
 
 void RecordingView::setMessage(const std::string& caption)
@@ -150,15 +150,15 @@ void GameTable::setTexts(const std::string& player, const std::string& prompt)
     view.log.clear();
 }
 
-void GameTable::pickUpFor(const std::string& player, int face, const std::string& feld)
+void GameTable::rollFor(const std::string& player, int face, const std::string& pickUp)
 {
     setTexts(player, "Bitte wuerfeln!");
     die.values.push_back(rollOf(face));
     engine.wuerfel_Click();
     EXPECT_EQ(engine.wurf(), face);
-    if (!feld.empty()) {
-        click(feld);
-        EXPECT_EQ(prompt(), "Wohin bewegen?") << "picking up " << feld;
+    if (!pickUp.empty()) {
+        click(pickUp);
+        EXPECT_EQ(prompt(), "Wohin bewegen?") << "picking up " << pickUp;
     }
     view.log.clear();
 }

@@ -32,6 +32,7 @@ public:
     std::string message; // caption of ausgabe11
     bool image1Enabled = true; // as designed, until Main
     bool dieVisible = true;
+    const Engine* peek = nullptr; // when set, each picture line also shows the cell's stored code
 
     std::string text(TextBox box) const override { return texts_[static_cast<int>(box)]; }
     void setText(TextBox box, const std::string& text) override;
@@ -68,8 +69,8 @@ struct GameTable {
     // Draws all 96 cells of `position` with drucke, then clears the log.
     void setPosition(const Diagram& position);
     // `player` is to move and rolls `face` with a click on the die, then picks up the piece
-    // on `feld` unless it is empty; the log starts afterwards.
-    void pickUpFor(const std::string& player, int face, const std::string& feld = "");
+    // on `pickUp` unless that is empty; the log starts afterwards.
+    void rollFor(const std::string& player, int face, const std::string& pickUp = "");
     void click(const std::string& feld); // "b34", "s13", "g21"
     void setTexts(const std::string& player, const std::string& prompt);
 
