@@ -22,7 +22,7 @@ TEST(ControlOnForm, SettingsTakeEffectAtTheNextSizechanged)
         {"SizeHeight", false, {800, 40, 180, 40}, 19.5},
         {"SizeFonts", false, {800, 40, 180, 80}, 9.75},
         {"Enabled", false, {800, 40, 180, 80}, 19.5}, // no influence on rescaling
-        {"Ignore", QStringLiteral("WÜRFEL_BUT;"), {800, 40, 90, 40}, 9.75}, // non-ASCII, other case
+        {"Ignore", QStringLiteral("WÜRFEL_BUT;TrellAutoSize1;"), {800, 40, 90, 40}, 9.75}, // non-ASCII
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.property);
@@ -38,6 +38,7 @@ TEST(ControlOnForm, SettingsTakeEffectAtTheNextSizechanged)
         TrellAutoSize control(&form);
         control.setObjectName(QStringLiteral("trellautosize1"));
         control.move(480, 0);
+        const qreal ownFont = control.font().pointSizeF();
 
         control.Init();
         control.setProperty(c.property, c.value);
@@ -47,6 +48,7 @@ TEST(ControlOnForm, SettingsTakeEffectAtTheNextSizechanged)
         EXPECT_EQ(button.geometry(), c.button);
         EXPECT_DOUBLE_EQ(button.font().pointSizeF(), c.buttonFont);
         EXPECT_EQ(control.geometry(), QRect(960, 0, 33, 33));
+        EXPECT_DOUBLE_EQ(control.font().pointSizeF(), ownFont) << "ignored, though in other case";
     }
 }
 

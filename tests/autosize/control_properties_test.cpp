@@ -99,9 +99,12 @@ TEST(ControlProperties, StoredValuesAreConvertedAndMissingKeysGiveTheDefaults)
         EXPECT_EQ(valuesOf(control), expected);
     }
 
-    TrellAutoSize fresh;
-    fresh.initProperties();
-    EXPECT_EQ(valuesOf(fresh), kDefaults) << "a new instance placed on a form";
+    // Placed on a form as a new instance, whatever it held before.
+    TrellAutoSize placed;
+    for (const char* key : {"SizeFonts", "SizeWidth", "SizeHeight", "Ignore"})
+        placed.setProperty(key, kChanged[key]);
+    placed.initProperties();
+    EXPECT_EQ(valuesOf(placed), kDefaults);
 }
 
 TEST(ControlProperties, WritesFiveKeysInOrderWithTheirDefaultsAndReportsAFailingStore)
@@ -177,12 +180,13 @@ TEST(ControlOwnSize, SnapsBackTo500TwipsWithOrWithoutAForm)
 
     QWidget form;
     auto* control = new TrellAutoSize(&form);
+    form.show();
+    EXPECT_FALSE(control->isVisible()) << "invisible at run time";
     control->resize(200, 120);
     EXPECT_EQ(control->size(), own);
     control->setGeometry(10, 20, 5, 5);
     EXPECT_EQ(control->geometry(), QRect(QPoint(10, 20), own));
     control->setDesignMode(true);
-    form.show();
     control->resize(80, 80);
     EXPECT_EQ(control->size(), own);
 }
