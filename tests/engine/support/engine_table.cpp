@@ -44,12 +44,6 @@ void RecordingView::setCellPicture(CellArray array, std::int16_t index, const st
     log.push_back(feld + " <- " + file + (peek ? " over " + std::to_string(peek->lese(feld)) : ""));
 }
 
-void RecordingView::setMessage(const std::string& caption)
-{
-    log.push_back("ausgabe11 := " + caption);
-    message = caption;
-}
-
 void RecordingView::setImage1Enabled(bool enabled)
 {
     log.push_back(enabled ? "Image1 enabled" : "Image1 disabled");

@@ -29,14 +29,13 @@ public:
     // Log lines: "ausgabe2 := Bitte wuerfeln!", "ausgabe11 := Ich gehe!", "b34 <- 09.bmp",
     // "wuerfel <- wuerfel3.bmp", "Image1 enabled", "wuerfel hidden", "play gut.wav".
     Log log;
-    std::string message; // caption of ausgabe11
     bool image1Enabled = true; // as designed, until Main
     bool dieVisible = true;
     const Engine* peek = nullptr; // when set, each picture line also shows the cell's stored code
 
     std::string text(TextBox box) const override { return texts_[static_cast<int>(box)]; }
     void setText(TextBox box, const std::string& text) override;
-    void setMessage(const std::string& caption) override;
+    void setMessage(const std::string& caption) override { log.push_back("ausgabe11 := " + caption); }
     void setCellPicture(CellArray array, std::int16_t index, const std::string& file) override;
     void setDiePicture(const std::string& file) override { log.push_back("wuerfel <- " + file); }
     void setImage1Enabled(bool enabled) override;
