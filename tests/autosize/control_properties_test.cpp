@@ -158,19 +158,9 @@ TEST(ControlProperties, EachPutNotifiesOnceWithItsName)
     }
 }
 
-TEST(ControlProperties, EnabledIsTheControlsOwnState)
-{
-    QWidget form;
-    auto* control = new TrellAutoSize(&form);
-    form.setEnabled(false);
-    EXPECT_TRUE(control->isControlEnabled()) << "a disabled form does not change the saved value";
-    control->setControlEnabled(false);
-    form.setEnabled(true);
-    EXPECT_FALSE(control->isControlEnabled());
-    EXPECT_FALSE(control->isEnabled());
-}
-
-TEST(ControlOwnSize, SnapsBackTo500TwipsWithOrWithoutAForm)
+// The control's own window: hidden at run time, held at 500 x 500 twips, and enabled
+// or not by itself alone.
+TEST(ControlOwnWindow, InvisibleHeldAt500TwipsAndEnabledByItself)
 {
     const QSize own(33, 33); // 500 twips at 15 twips a pixel, in whole pixels
     TrellAutoSize orphan;
@@ -189,6 +179,13 @@ TEST(ControlOwnSize, SnapsBackTo500TwipsWithOrWithoutAForm)
     control->setDesignMode(true);
     control->resize(80, 80);
     EXPECT_EQ(control->size(), own);
+
+    form.setEnabled(false);
+    EXPECT_TRUE(control->isControlEnabled()) << "a disabled form does not change the saved value";
+    control->setControlEnabled(false);
+    form.setEnabled(true);
+    EXPECT_FALSE(control->isControlEnabled());
+    EXPECT_FALSE(control->isEnabled());
 }
 
 } // namespace

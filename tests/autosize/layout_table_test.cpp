@@ -127,8 +127,8 @@ TEST(Sizechanged, FailingControlsDoNotStopTheRunAndThoseFrom501OnAreLeftAlone)
     form.height = 6000;
     table.sizechanged(form, {true, true, true, ""});
     const std::vector<Geometry> expected = {
-        {600, 600, 1200, 1200, std::nullopt}, // picture: no font
-        {},                                   // menu entry: no position, no font
+        {600, 600, 1200, 1200, std::nullopt}, // moved and sized all the same
+        {},
         {150, 150, 150, 150, 9.75},           // every call throws
         {600, 600, 300, 600, 20.0},           // refuses its width only
         {300, 300, 600, 600, 20.0},           // reached after all that
