@@ -22,7 +22,7 @@ TEST(ControlOnForm, SettingsTakeEffectAtTheNextSizechanged)
         {"SizeHeight", false, {800, 40, 180, 40}, 19.5},
         {"SizeFonts", false, {800, 40, 180, 80}, 9.75},
         {"Enabled", false, {800, 40, 180, 80}, 19.5}, // no influence on rescaling
-        {"Ignore", QStringLiteral("WÜRFEL_BUT;TrellAutoSize1;"), {800, 40, 90, 40}, 9.75}, // non-ASCII
+        {"Ignore", QStringLiteral("WÜRFEL_BUT;TrellAutoSize1;"), {800, 40, 90, 40}, 9.75}, // other case
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.property);
