@@ -93,6 +93,7 @@ TEST(Plugin, CallsMembersByDispatchIdentifier)
          QStringLiteral("ende;")},
         {"unknown identifier", 0x60030006, DispatchKind::Method, {}, false, {}},
         {"Init called as a property", dispid::Init, DispatchKind::PropertyGet, {}, false, {}},
+        {"Init with an argument", dispid::Init, DispatchKind::Method, {1}, false, {}},
         {"put without its value", dispid::Ignore, DispatchKind::PropertyPut, {}, false, defaultIgnore},
         {"SizeWidth put a word", dispid::SizeWidth, DispatchKind::PropertyPut, {QStringLiteral("ja")},
          false, true},
