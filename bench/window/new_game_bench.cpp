@@ -7,7 +7,6 @@
 
 #include "window/bramlow_window.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QTest>
 
@@ -87,18 +86,3 @@ void NewGameAgainstItsSounds(benchmark::State& state)
 BENCHMARK(NewGameAgainstItsSounds)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The disk driver plays at the pace of a real device, so the sounds take their time.
-    qputenv("SDL_AUDIODRIVER", "disk");
-    if (!qEnvironmentVariableIsSet("SDL_DISKAUDIOFILE"))
-        qputenv("SDL_DISKAUDIOFILE", "/dev/null");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -5,7 +5,6 @@
 
 #include "window/bramlow_window.h"
 
-#include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QWindow>
@@ -87,18 +86,3 @@ void StartupAgainstPlainWidgets(benchmark::State& state)
 BENCHMARK(StartupAgainstPlainWidgets)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (!qEnvironmentVariableIsSet("SDL_AUDIODRIVER")) {
-        qputenv("SDL_AUDIODRIVER", "disk");
-        qputenv("SDL_DISKAUDIOFILE", "/dev/null");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
