@@ -5,6 +5,7 @@
 
 #include "window/bramlow_window.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QWindow>
