@@ -1,184 +1,162 @@
 // Init and Sizechanged on a form in memory, with failures injected.
 
-#include "fake_form.h"
 #include "trellauto/layout_table.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <stdexcept>
 #include <vector>
 
-namespace trellauto::test {
+namespace trellauto {
 namespace {
 
-// A 12000 x 9000 form: a label, a button and the auto-size control itself.
-FakeForm designedForm()
-{
-    return FakeForm(12000, 9000,
-                    {{"Label1", {120, 360, 3000, 1200, 9.75}},
-                     {"Command1", {1500, 4500, 1500, 600, 12.0}},
-                     {"TrellAutoSize1", {9360, 0, 495, 495, 8.25}}});
-}
+// Left, Top, Width, Height, FontSize; empty where the control lacks the property (a
+// menu entry has no position, a picture no font).
+using Geometry = std::array<std::optional<double>, 5>;
 
-// The designed form after Init, then given a new inner size.
-FakeForm designedFormResizedTo(LayoutTable& table, double width, double height)
-{
-    FakeForm form = designedForm();
-    table.init(form);
-    EXPECT_EQ(form.writes, 0) << "Init changes nothing on the form";
-    form.width = width;
-    form.height = height;
-    return form;
-}
+// Rounds written positions and sizes to whole pixels of 15 twips the way a real host does.
+class FakeForm final : public FormModel {
+public:
+    FakeForm(double width, double height, std::vector<std::string> names, std::vector<Geometry> geometries)
+        : width(width), height(height), names(std::move(names)), geometries(std::move(geometries))
+    {
+    }
 
-TEST(Sizechanged, FollowsTheFormUnderEachSwitchAndRecoversWhenItIsOnAgain)
+    std::optional<double> width, height; // empty: the form's inner size cannot be read
+    std::vector<std::string> names;      // a control named "Broken" throws at every read and write
+    std::vector<Geometry> geometries;
+
+    std::optional<std::size_t> controlCount() override { return names.size(); }
+    std::optional<double> scaleWidth() override { return width; }
+    std::optional<double> scaleHeight() override { return height; }
+    std::optional<std::string> controlName(std::size_t index) override { return names.at(index); }
+    std::optional<double> read(std::size_t index, Measure measure) override { return control(index)[size_t(measure)]; }
+    bool write(std::size_t index, Measure measure, double value) override
+    {
+        auto& slot = control(index)[std::size_t(measure)];
+        if (!slot || (measure == Measure::FontSize && value <= 0.0))
+            return false;
+        slot = measure == Measure::FontSize ? value : std::round(value / 15.0) * 15.0;
+        return true;
+    }
+    std::string toLower(const std::string& text) override
+    {
+        std::string lower = text;
+        std::ranges::transform(lower, lower.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+        return lower;
+    }
+
+private:
+    Geometry& control(std::size_t index)
+    {
+        if (names.at(index) == "Broken")
+            throw std::runtime_error("control is gone");
+        return geometries[index];
+    }
+};
+
+// A label and the auto-size control itself on a 12000 x 9000 form, after Init given a new inner
+// size: widths and Left follow the inner width, heights, Top and fonts the inner height.
+TEST(Sizechanged, FollowsTheFormUnderEachSwitch)
 {
-    struct Case {
+    const struct {
         const char* name;
         double width, height;
         AutoSizeSettings settings;
-        std::vector<Geometry> expected;
+        Geometry label;
+    } cases[] = {
+        {"twice as wide: fonts stay", 24000, 9000, {}, {240, 360, 6000, 1200, 9.75}},
+        {"twice as tall: fonts double", 12000, 18000, {}, {120, 720, 3000, 2400, 19.5}},
+        {"SizeWidth off: Left still follows", 24000, 18000, {false, true, true}, {240, 720, 3000, 2400, 19.5}},
+        {"SizeHeight off: Top still follows", 24000, 18000, {true, false, true}, {240, 720, 6000, 1200, 19.5}},
+        {"SizeFonts off", 24000, 18000, {true, true, false}, {240, 720, 6000, 2400, 9.75}},
     };
-    const Case cases[] = {
-        {"twice as wide: Left and Width double, fonts stay", 24000, 9000, {true, true, true},
-         {{240, 360, 6000, 1200, 9.75}, {3000, 4500, 3000, 600, 12.0}, {18720, 0, 495, 495, 8.25}}},
-        {"twice as tall: Top, Height and fonts double", 12000, 18000, {true, true, true},
-         {{120, 720, 3000, 2400, 19.5}, {1500, 9000, 1500, 1200, 24.0}, {9360, 0, 495, 495, 8.25}}},
-        {"SizeWidth off: widths stay, Left still follows", 24000, 18000, {false, true, true},
-         {{240, 720, 3000, 2400, 19.5}, {3000, 9000, 1500, 1200, 24.0}, {18720, 0, 495, 495, 8.25}}},
-        {"SizeHeight off: heights stay, Top still follows", 24000, 18000, {true, false, true},
-         {{240, 720, 6000, 1200, 19.5}, {3000, 9000, 3000, 600, 24.0}, {18720, 0, 495, 495, 8.25}}},
-        {"SizeFonts off: fonts stay, the rest follows", 24000, 18000, {true, true, false},
-         {{240, 720, 6000, 2400, 9.75}, {3000, 9000, 3000, 1200, 12.0}, {18720, 0, 495, 495, 8.25}}},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
+        FakeForm form(12000, 9000, {"Label1", "TrellAutoSize1"},
+                      {{120, 360, 3000, 1200, 9.75}, {9360, 0, 495, 495, 8.25}});
         LayoutTable table;
-        FakeForm form = designedFormResizedTo(table, c.width, c.height);
+        table.init(form);
+        form.width = c.width;
+        form.height = c.height;
         table.sizechanged(form, c.settings);
-        EXPECT_EQ(form.geometries(), c.expected);
-
-        // Every switch on again: the same layout as a run that never turned one off.
-        table.sizechanged(form, {});
-        LayoutTable freshTable;
-        FakeForm fresh = designedFormResizedTo(freshTable, c.width, c.height);
-        freshTable.sizechanged(fresh, {});
-        EXPECT_EQ(form.geometries(), fresh.geometries());
+        EXPECT_EQ(form.geometries[0], c.label);
+        EXPECT_EQ(form.geometries[1], (Geometry{9360 * c.width / 12000, 0, 495, 495, 8.25})) << "ignored: only moved";
     }
 }
 
 // Ignored controls keep their size and font but are still moved.
 TEST(Sizechanged, IgnoreListDecidesWhoKeepsItsSize)
 {
-    std::string twoHundred;
-    for (int i = 1; i <= 200; ++i)
-        twoHundred += "x" + std::to_string(i) + ";";
-    struct Case {
+    const struct {
         const char* name;
         std::string ignore;
         std::vector<std::string> controls;
         std::vector<bool> ignored;
-        std::string ignoreOfAnEarlierRun;
-    };
-    const Case cases[] = {
-        {"case does not matter on either side", "label1;LABEL2;", {"Label1", "label2", "Label3"},
-         {true, true, false}},
+    } cases[] = {
+        {"case does not matter on either side", "label1;LABEL2;", {"Label1", "label2", "Label3"}, {true, true, false}},
         {"array name matches every element", "b;", {"b", "b", "bb", "b"}, {true, true, false, true}},
         {"second name lacks its semicolon", "Label1;Label2", {"Label1", "Label2"}, {true, false}},
         {"leading blank does not match", " Label1;", {"Label1"}, {false}},
-        {"empty Ignore ignores nothing", "", {"Label1", "TrellAutoSize1"}, {false, false}},
         {"empty name matches no unnamed control", ";;Label1;", {"", "Label1"}, {false, true}},
-        {"200th name counts, 201st does not", twoHundred + "late;", {"x200", "late"}, {true, false}},
-        {"shortened at run time: dropped names resize again", "a;", {"a", "b", "c"},
-         {true, false, false}, "a;b;c;"},
     };
     const Geometry kept{300, 300, 300, 300, 10.0}, resized{300, 300, 600, 600, 20.0};
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        std::vector<FakeControl> controls;
-        for (const std::string& name : c.controls)
-            controls.push_back({name, {150, 150, 300, 300, 10.0}});
-        FakeForm form(3000, 3000, controls);
+        FakeForm form(3000, 3000, c.controls, std::vector<Geometry>(c.controls.size(), {150, 150, 300, 300, 10.0}));
         LayoutTable table;
         table.init(form);
-        table.sizechanged(form, {true, true, true, c.ignoreOfAnEarlierRun});
-        form.width = 6000;
-        form.height = 6000;
+        form.width = form.height = 6000;
         table.sizechanged(form, {true, true, true, c.ignore});
         for (std::size_t i = 0; i < c.controls.size(); ++i)
-            EXPECT_EQ(form.controls[i].geometry, c.ignored[i] ? kept : resized) << "control " << i;
+            EXPECT_EQ(form.geometries[i], c.ignored[i] ? kept : resized) << "control " << i;
     }
 }
 
-// Each failed step has no effect and the run goes on; positions from 501 on are
-// neither recorded nor changed.
+// Each failed step has no effect and the run goes on; positions from 501 on are neither
+// recorded nor changed.
 TEST(Sizechanged, FailingControlsDoNotStopTheRunAndThoseFrom501OnAreLeftAlone)
 {
-    FakeForm form(3000, 3000,
-                  {{"Image1", {300, 300, 600, 600, std::nullopt}}, // picture: no font
-                   {"menuNeu", {}},                                // menu entry: nothing at all
-                   {"Broken", {150, 150, 150, 150, 9.75}, false, true},
-                   {"Stubborn", {300, 300, 300, 300, 10.0}, true}});
-    while (form.controls.size() < 505)
-        form.controls.push_back({"c", {150, 150, 300, 300, 10.0}});
+    std::vector<std::string> names{"Image1", "menuNeu", "Broken"};
+    std::vector<Geometry> geometries{{300, 300, 600, 600, std::nullopt}, {}, {150, 150, 150, 150, 9.75}};
+    names.resize(505, "c");
+    geometries.resize(505, {150, 150, 300, 300, 10.0});
+    FakeForm form(3000, 3000, names, geometries);
     LayoutTable table;
     table.init(form);
-    form.width = 6000;
-    form.height = 6000;
+    form.width = form.height = 6000;
     table.sizechanged(form, {true, true, true, ""});
-    const std::vector<Geometry> expected = {
-        {600, 600, 1200, 1200, std::nullopt}, // moved and sized all the same
-        {},
-        {150, 150, 150, 150, 9.75},           // every call throws
-        {600, 600, 300, 600, 20.0},           // refuses its width only
-        {300, 300, 600, 600, 20.0},           // reached after all that
-    };
-    const auto geometries = form.geometries();
-    EXPECT_EQ(std::vector(geometries.begin(), geometries.begin() + 5), expected);
-    EXPECT_EQ(geometries[500], expected[4]) << "position 500 is the 501st row";
-    for (std::size_t i = 501; i < 505; ++i)
-        EXPECT_EQ(geometries[i], (Geometry{150, 150, 300, 300, 10.0})) << i;
+    const Geometry resized{300, 300, 600, 600, 20.0};
+    EXPECT_EQ(std::vector(form.geometries.begin(), form.geometries.begin() + 4),
+              (std::vector<Geometry>{{600, 600, 1200, 1200, std::nullopt}, {}, geometries[2], resized}));
+    EXPECT_EQ(form.geometries[500], resized) << "position 500 is the 501st row";
+    EXPECT_EQ(form.geometries[501], geometries[501]);
 }
 
-TEST(Sizechanged, ShrunkToNothingAndRestoredGetsTheDesignedLayoutBack)
+// Sizechanged before any Init does nothing. Init records what it can read, negative positions
+// included, and keeps the earlier ratio of what it cannot: at zero size, without the inner
+// width, or a value that is not a number.
+TEST(Init, RecordsWhatItCanReadAndKeepsTheRestFromTheInitBefore)
 {
-    LayoutTable table;
-    FakeForm form = designedFormResizedTo(table, 0, 0);
-    table.sizechanged(form, {});
-    EXPECT_EQ(form.controls[0].geometry, (Geometry{0, 0, 0, 0, 9.75}))
-        << "a font size of 0 is refused by the host";
-    table.init(form); // zero divisors: every ratio stays as it was
-    form.width = std::nullopt;
-    table.init(form); // and so when the width cannot be read
-
-    // An odd size makes the host round: a second run there changes nothing, and no
-    // rounding may stick.
-    form.width = 13337;
-    form.height = 7001;
-    table.sizechanged(form, {});
-    const auto once = form.geometries();
-    table.sizechanged(form, {});
-    EXPECT_EQ(form.geometries(), once);
-
-    form.width = 12000;
-    form.height = 9000;
-    table.sizechanged(form, {});
-    EXPECT_EQ(form.geometries(), designedForm().geometries());
-}
-
-TEST(LayoutTable, LeftAloneBeforeInitOrWithoutAListOfControls)
-{
-    FakeForm form = designedForm();
+    FakeForm form(1500, 1500, {"Frame1"}, {{-150, -300, 300, 300, 10.0}});
     LayoutTable table;
     table.sizechanged(form, {});
-    EXPECT_EQ(form.writes, 0) << "no Init yet: nothing collapses to 0, 0";
+    EXPECT_EQ(form.geometries[0], (Geometry{-150, -300, 300, 300, 10.0})) << "nothing collapses to 0, 0";
 
-    form.offersControlList = false;
     table.init(form);
-    form.offersControlList = true;
+    form.geometries[0] = {-300, 150, 600, NAN, 10.0}; // moved and resized, its Height unreadable
+    table.init(form);
+    form.width = form.height = 0;
+    table.init(form);
+    form.width = std::nullopt;
+    table.init(form);
+    form.width = form.height = 3000;
     table.sizechanged(form, {});
-    EXPECT_EQ(form.writes, 0) << "an Init that found no list records nothing";
+    EXPECT_EQ(form.geometries[0], (Geometry{-600, 300, 1200, 600, 20.0}));
 }
 
 } // namespace
-} // namespace trellauto::test
+} // namespace trellauto
