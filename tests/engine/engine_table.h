@@ -1,0 +1,175 @@
+#pragma once
+// The table the engine tests play on: the engine on a window that writes everything done to
+// it into one ordered log, a die that rolls what the test says, and positions as pictures.
+//
+// A position is ten rows of ten characters, top row first, laid out like the window:
+//   "+........+"   Gold's target row g21..g28 between two corners
+//   "S.......S."   board rows 8 down to 1: Silber's start cell s1k, squares bk1..bk8, and
+//   ...            Silber's target cell s2k
+//   "+GGGGGGGG+"   Gold's start row g11..g18
+// '.' empty, 'S' Silber, 'G' Gold, 's'/'g' a picked-up piece (never in a target row), '?' a
+// code illegal there.
+
+#include "engine/engine.h"
+#include "engine/field_name.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace bramlow::test {
+
+using Log = std::vector<std::string>;
+using Diagram = std::vector<std::string>;
+
+inline const std::string silberTurn = "Es spielt Spieler Silber";
+inline const std::string goldTurn = "Es spielt Spieler Gold";
+inline const std::string silberWins = "Glückwunsch!\r\nGewonnen hat Spieler Silber";
+inline const std::string goldWins = "Glückwunsch!\r\nGewonnen hat Spieler Gold";
+inline const Diagram startPosition = {"+........+", "S.........", "S.........", "S.........", "S.........",
+                                      "S.........", "S.........", "S.........", "S.........", "+GGGGGGGG+"};
+
+// Log lines: "ausgabe2 := Bitte wuerfeln!", "ausgabe11 := Ich gehe!", "b34 <- 09.bmp",
+// "wuerfel <- wuerfel3.bmp", "Image1 enabled", "wuerfel hidden", "play gut.wav".
+class RecordingView : public WindowView {
+public:
+    Log log;
+    mutable std::map<std::string, std::string> now; // the last value of each part: "Image1 " -> "enabled"
+
+    void record(const std::string& part, const std::string& value)
+    {
+        log.push_back(part + value);
+        now[part] = value;
+    }
+    inline static const std::string boxNames[] = {"ausgabe1 := ", "ausgabe2 := ", "speicher := ", "speicher2 := "};
+    std::string text(TextBox box) const override { return now[boxNames[static_cast<int>(box)]]; }
+    void setText(TextBox box, const std::string& text) override { record(boxNames[static_cast<int>(box)], text); }
+    void setMessage(const std::string& caption) override { record("ausgabe11 := ", caption); }
+    void setCellPicture(CellArray array, std::int16_t index, const std::string& file) override
+    {
+        record("bsg"[static_cast<int>(array)] + std::to_string(index) + " <- ", file);
+    }
+    void setDiePicture(const std::string& file) override { record("wuerfel <- ", file); }
+    void setImage1Enabled(bool enabled) override { record("Image1 ", enabled ? "enabled" : "disabled"); }
+    void setDieVisible(bool visible) override { record("wuerfel ", visible ? "shown" : "hidden"); }
+    void Play(const std::string& datei) override { record("play ", datei); }
+};
+
+// Gives the queued numbers in turn; a draw more than queued throws std::out_of_range.
+struct ScriptedDie : RandomSource {
+    std::deque<float> values;
+    float next() override
+    {
+        const float x = values.at(0);
+        values.pop_front();
+        return x;
+    }
+};
+
+// A number that the die turns into `face`.
+inline float rollOf(int face) { return static_cast<float>((face - 0.75) / 5.4); }
+
+// All 96 field names in diagram order.
+inline const std::vector<std::string> allFields = [] {
+    std::vector<std::string> all;
+    for (int k = 1; k <= 8; ++k)
+        all.push_back(fieldName('g', 2, k));
+    for (int row = 8; row >= 1; --row) {
+        all.push_back(fieldName('s', 1, row));
+        for (int col = 1; col <= 8; ++col)
+            all.push_back(fieldName('b', row, col));
+        all.push_back(fieldName('s', 2, row));
+    }
+    for (int k = 1; k <= 8; ++k)
+        all.push_back(fieldName('g', 1, k));
+    return all;
+}();
+
+// The codes that the symbols ".SGsg" stand for on `feld`; 0 where the piece cannot stand.
+inline std::vector<CellCode> codesOn(const std::string& feld)
+{
+    const Cell cell = *cellNamed(feld);
+    const bool odd = isOddSquare(cell), startRow = cell.first == 1;
+    if (cell.letter == 's')
+        return {SILBER_HOME_EMPTY, SILBER_HOME, 0, startRow ? SILBER_SELECTED : UNUSED_CELL, 0};
+    if (cell.letter == 'g')
+        return {GOLD_HOME_EMPTY, 0, GOLD_HOME, 0, startRow ? GOLD_SELECTED : UNUSED_CELL};
+    return {odd ? EMPTY_ODD : EMPTY_EVEN, odd ? SILBER_ODD : SILBER_EVEN, odd ? GOLD_ODD : GOLD_EVEN,
+            SILBER_SELECTED, GOLD_SELECTED};
+}
+
+struct GameTable {
+    RecordingView view;
+    ScriptedDie die;
+    Engine engine{view, die};
+
+    // Draws all 96 cells of `position` with drucke, then clears the log. A symbol that stands
+    // for no code there draws 0, which position() shows as '?'.
+    void setPosition(const Diagram& position)
+    {
+        std::string cells;
+        for (const std::string& line : position)
+            cells += line.front() == '+' ? line.substr(1, 8) : line;
+        for (std::size_t i = 0; i < allFields.size(); ++i) // a symbol not in ".SGsg" throws
+            engine.drucke(allFields[i], codesOn(allFields[i]).at(std::string(".SGsg").find(cells.at(i))));
+        view.log.clear();
+    }
+    Diagram position() const
+    {
+        std::string cells;
+        for (const std::string& feld : allFields) {
+            const auto codes = codesOn(feld);
+            const auto at = std::find(codes.begin(), codes.end(), engine.lese(feld));
+            cells += engine.lese(feld) != 0 && at != codes.end() ? ".SGsg"[at - codes.begin()] : '?';
+        }
+        Diagram diagram = {"+" + cells.substr(0, 8) + "+"};
+        for (std::size_t at = 8; at < 88; at += 10)
+            diagram.push_back(cells.substr(at, 10));
+        diagram.push_back("+" + cells.substr(88) + "+");
+        return diagram;
+    }
+    void setTexts(const std::string& player, const std::string& prompt)
+    {
+        view.setText(TextBox::ausgabe1, player);
+        view.setText(TextBox::ausgabe2, prompt);
+        view.log.clear();
+    }
+    void click(const std::string& feld) // "b34", "s13", "g21"
+    {
+        const auto handler = feld[0] == 'b' ? &Engine::b_Click : feld[0] == 's' ? &Engine::s_Click : &Engine::g_Click;
+        (engine.*handler)(static_cast<std::int16_t>(std::stoi(feld.substr(1))));
+    }
+    std::string prompt() const { return view.text(TextBox::ausgabe2); }
+    std::string player() const { return view.text(TextBox::ausgabe1); }
+};
+
+// One whole turn on a fresh table: `player` rolls `roll` and picks up `from` unless that is
+// empty, `broken` overwrites a text box, and the click goes to `to`, or to Image1 when `to`
+// is empty. Returns what that click did; cells change only through drucke, which it records.
+inline Log turn(const Diagram& position, const std::string& player, int roll, const std::string& from,
+                const std::string& to, const std::optional<std::pair<TextBox, std::string>>& broken = std::nullopt)
+{
+    GameTable table;
+    table.setPosition(position);
+    table.setTexts(player, "Bitte wuerfeln!");
+    table.die.values = {rollOf(roll)};
+    table.engine.wuerfel_Click();
+    if (!from.empty())
+        table.click(from);
+    EXPECT_EQ(table.prompt(), from.empty() ? "Welche Figur bewegen?" : "Wohin bewegen?") << "picking up " << from;
+    if (broken)
+        table.view.setText(broken->first, broken->second);
+    table.view.log.clear();
+    if (to.empty())
+        table.engine.Image1_Click();
+    else
+        table.click(to);
+    return table.view.log;
+}
+
+} // namespace bramlow::test

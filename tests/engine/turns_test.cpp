@@ -1,0 +1,176 @@
+// Whole turns: refused clicks and the five destination checks in their order, distances on
+// the 10 x 10 frame, moves and captures with every sound, picture and text in order, ending
+// a turn, the win, the welcome and a new game, and which clicks each phase ignores.
+#include "engine_table.h"
+
+#include <set>
+
+namespace bramlow::test {
+namespace {
+
+// Free start cells: Silber s16, s15, s11; Gold g13, g14, g16, g17.
+const Diagram midGame = {"+....G...+", "S.........", "S.........", ".......G..", ".......S..",
+                         "S..G.....S", "S...S.....", "S...G.....", "..........", "+GG..G..G+"};
+
+// A refused choice plays schlecht.wav alone; a refused destination also names the first
+// check that fails, and the piece stays in hand.
+TEST(Refusal, changesNothingAndNamesTheFirstFailingCheck)
+{
+    const std::string own = "Besetzt vom eigenen Spieler", startRow = "Im Startfeld darf nicht gegangen werden";
+    const std::string opponent = "nicht in gegenerische Felder", distance = "Mit Wurf nicht zu erreichen";
+    const std::string behind = "Zielreihe sitzt hinter Startreihe", none;
+    const std::tuple<const char*, const std::string&, int, std::string, std::string, const std::string&> rows[] = {
+        {"silber empty square", silberTurn, 2, "", "b55", none},
+        {"silber piece already in its target row", silberTurn, 3, "", "s24", none},
+        {"gold piece already in its target row", goldTurn, 2, "", "g25", none},
+        {"silber clicks the piece in hand", silberTurn, 3, "b57", "b57", own},
+        {"silber own piece behind and too far: own first", silberTurn, 3, "b57", "b34", own},
+        {"silber own start piece: own before start row", silberTurn, 3, "b57", "s18", own},
+        {"silber empty own start cell", silberTurn, 3, "b57", "s15", startRow},
+        {"silber gold start piece: start row before opponent", silberTurn, 3, "b57", "g15", startRow},
+        {"silber gold piece in gold target row", silberTurn, 3, "b57", "g25", opponent},
+        {"silber four steps back with a three: distance first", silberTurn, 3, "b57", "b53", distance},
+        {"silber no capture backwards", silberTurn, 5, "b57", "b43", behind},
+        {"gold silber target piece", goldTurn, 6, "b43", "s24", opponent},
+        {"gold no capture downwards", goldTurn, 2, "b43", "b34", behind},
+    };
+    for (const auto& [name, player, roll, from, to, message] : rows) {
+        const Log refused = message.empty() ? Log{"play schlecht.wav"} : Log{"play schlecht.wav", "ausgabe11 := " + message};
+        EXPECT_EQ(turn(midGame, player, roll, from, to), refused) << name;
+    }
+}
+
+// Every field that takes the piece, each tried on a fresh table.
+std::set<std::string> accepted(const std::string& player, int roll, const std::string& from)
+{
+    std::set<std::string> fields;
+    for (const auto& to : allFields) {
+        if (turn(midGame, player, roll, from, to).back() == "ausgabe2 := Bitte wuerfeln!")
+            fields.insert(to);
+    }
+    return fields;
+}
+
+// Rows and columns count alike, the home rows are the frame's first and last, sideways is
+// allowed, backwards never, and what stands in between does not matter (b57 to b87 passes
+// b67, b24 to b44 passes b34).
+TEST(Distances, countRowsAndColumnsOnTheFrameNeverBackwards)
+{
+    using Fields = std::set<std::string>;
+    EXPECT_EQ(accepted(silberTurn, 3, "s13"), (Fields{"b11", "b22", "b33", "b42", "b51"}));
+    EXPECT_EQ(accepted(silberTurn, 3, "b57"), (Fields{"b27", "b87", "b38", "b78", "s26"}));
+    EXPECT_EQ(accepted(goldTurn, 1, "g15"), Fields{"b15"});
+    EXPECT_EQ(accepted(goldTurn, 2, "b24"), (Fields{"b22", "b26", "b33", "b35", "b44"}));
+    EXPECT_EQ(accepted(goldTurn, 3, "b67"), (Fields{"b64", "b75", "b86", "b88", "g27"}));
+}
+
+// The arriving piece takes the colour of its square (Silber 09.bmp on even, 06.bmp on odd;
+// Gold 13.bmp, 10.bmp); a captured piece goes to the highest free start cell, g17 or s16.
+TEST(Move, emptiesTheSourceFillsTheDestinationSendsACapturedPieceHomeAndHandsOver)
+{
+    const std::tuple<const std::string&, int, std::string, std::string, std::string> rows[] = {
+        {silberTurn, 3, "s13 <- 04.bmp", "b33 <- 09.bmp", ""},
+        {silberTurn, 3, "b57 <- 05.bmp", "s26 <- 08.bmp", ""},
+        {silberTurn, 1, "b57 <- 05.bmp", "b67 <- 06.bmp", "g17 <- 11.bmp"},
+        {silberTurn, 4, "s12 <- 04.bmp", "b24 <- 09.bmp", "g17 <- 11.bmp"},
+        {goldTurn, 1, "g15 <- 02.bmp", "b15 <- 13.bmp", ""},
+        {goldTurn, 1, "b24 <- 05.bmp", "b34 <- 10.bmp", "s16 <- 08.bmp"},
+        {goldTurn, 5, "b43 <- 01.bmp", "b57 <- 13.bmp", "s16 <- 08.bmp"},
+        {goldTurn, 3, "b67 <- 01.bmp", "g27 <- 11.bmp", ""},
+    };
+    for (const auto& [player, roll, departure, arrival, captured] : rows) {
+        Log expected = {"ausgabe11 := Ich gehe!", "play gut.wav", departure, "play gut.wav", arrival};
+        if (!captured.empty()) {
+            const std::string whom = captured[0] == 's' ? "Silber" : "Gold";
+            expected.insert(expected.end(), {"ausgabe11 := Ich schmeisse " + whom, "play gut.wav", captured,
+                                             "play schlagen.wav"});
+        }
+        expected.insert(expected.end(), {"ausgabe1 := " + (player == silberTurn ? goldTurn : silberTurn),
+                                         "Image1 disabled", "ausgabe2 := Bitte wuerfeln!"});
+        EXPECT_EQ(turn(midGame, player, roll, departure.substr(0, 3), arrival.substr(0, 3)), expected);
+    }
+}
+
+// Ending a turn with Image1 puts a piece in hand back with the code remembered at pick-up.
+TEST(EndTurn, changesThePlayerAndPutsAPieceInHandBack)
+{
+    const std::pair<const std::string&, std::string> rows[] = {
+        {silberTurn, ""},           {silberTurn, "b34 <- 06.bmp"}, {silberTurn, "s13 <- 08.bmp"},
+        {goldTurn, "b24 <- 13.bmp"}, {goldTurn, "g15 <- 11.bmp"},
+    };
+    for (const auto& [player, putBack] : rows) {
+        Log expected = {"play ende.wav", "ausgabe1 := " + (player == silberTurn ? goldTurn : silberTurn)};
+        if (!putBack.empty())
+            expected.insert(expected.end(), {"play gut.wav", putBack});
+        expected.insert(expected.end(), {"ausgabe2 := Bitte wuerfeln!", "Image1 disabled"});
+        EXPECT_EQ(turn(midGame, player, 2, putBack.substr(0, 3), ""), expected);
+    }
+}
+
+// Both have seven pieces home; Silber's eighth stands on b78 a step from s27, Gold's on b87
+// a step from g27.
+TEST(Win, theEighthPieceInTheTargetRowEndsTheGameAtOnce)
+{
+    const Diagram oneStepEach = {"+GGGGGG.G+", ".......G.S", "........S.", ".........S", ".........S",
+                                 ".........S", ".........S", ".........S", ".........S", "+........+"};
+    EXPECT_EQ(turn(oneStepEach, silberTurn, 1, "b78", "s27"),
+              (Log{"ausgabe11 := Ich gehe!", "play gut.wav", "b78 <- 01.bmp", "play gut.wav", "s27 <- 08.bmp",
+                   "ausgabe2 := ", "ausgabe1 := " + silberWins, "play winner.wav"}));
+    EXPECT_EQ(turn(oneStepEach, goldTurn, 1, "b87", "g27"),
+              (Log{"ausgabe11 := Ich gehe!", "play gut.wav", "b87 <- 01.bmp", "play gut.wav", "g27 <- 11.bmp",
+                   "ausgabe2 := ", "ausgabe1 := " + goldWins, "play winner.wav"}));
+}
+
+// The die shows int(x * 5.4 + 1): faces 1..5 each 5/27 likely, the 6 only 2/27.
+TEST(Die, aRollShowsItsFaceAndEnablesImage1)
+{
+    const std::pair<float, int> faces[] = {{0.0f, 1},    {0.185f, 1},   {0.1852f, 2},
+                                           {0.9259f, 5}, {0.92593f, 6}, {0.99999994f, 6}};
+    GameTable table;
+    for (const auto& [x, face] : faces) {
+        table.setTexts(goldTurn, "Bitte wuerfeln!");
+        table.die.values = {x};
+        table.engine.wuerfel_Click();
+        EXPECT_EQ(table.view.log, (Log{"play wuerfeln.wav", "wuerfel <- wuerfel" + std::to_string(face) + ".bmp",
+                                       "ausgabe2 := Welche Figur bewegen?", "Image1 enabled"}))
+            << x;
+    }
+}
+
+// The prompt is compared exactly: "Bitte wuerfeln" without "!" is no roll phase; "" is the
+// prompt after a win.
+TEST(Phases, theDieRollsOnlyInTheRollPhaseAndCellsActOnlyInSelectAndDestination)
+{
+    GameTable table;
+    table.setPosition(startPosition);
+    for (const std::string prompt :
+         {"Bitte neues Spiel wählen!", "Welche Figur bewegen?", "Wohin bewegen?", "Bitte wuerfeln", ""}) {
+        table.setTexts(silberTurn, prompt);
+        table.engine.wuerfel_Click();
+        EXPECT_TRUE(table.view.log.empty()) << '"' << prompt << '"';
+    }
+    for (const std::string prompt : {"Bitte neues Spiel wählen!", "Bitte wuerfeln!", "Welche Figur bewegen", ""}) {
+        table.setTexts(silberTurn, prompt);
+        for (const auto& feld : allFields)
+            table.click(feld);
+        EXPECT_TRUE(table.view.log.empty()) << '"' << prompt << '"';
+    }
+}
+
+// The welcome; a new game sets up the board, and a draw of 0.5 already gives Gold the start.
+TEST(NewGame, afterTheWelcomeSetsUpTheBoardAndDrawsTheStarter)
+{
+    GameTable table;
+    table.engine.Main();
+    EXPECT_EQ(table.view.log, (Log{"wuerfel hidden", "ausgabe1 := Willkommen bei Bramlow",
+                                   "ausgabe2 := Bitte neues Spiel wählen!", "Image1 disabled"}));
+    for (const auto& [x, starter] : {std::pair{0.49999997f, silberTurn}, {0.5f, goldTurn}}) {
+        table.die.values = {x};
+        table.engine.neu_but_Click();
+        EXPECT_EQ(table.position(), startPosition);
+        EXPECT_EQ(table.player(), starter) << x;
+    }
+}
+
+} // namespace
+} // namespace bramlow::test
