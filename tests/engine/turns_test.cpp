@@ -40,22 +40,20 @@ TEST(Refusal, changesNothingAndNamesTheFirstFailingCheck)
     }
 }
 
-// Every field that takes the piece, each tried on a fresh table.
-std::set<std::string> accepted(const std::string& player, int roll, const std::string& from)
-{
-    std::set<std::string> fields;
-    for (const auto& to : allFields) {
-        if (turn(midGame, player, roll, from, to).back() == "ausgabe2 := Bitte wuerfeln!")
-            fields.insert(to);
-    }
-    return fields;
-}
-
 // Rows and columns count alike, the home rows are the frame's first and last, sideways is
 // allowed, backwards never, and what stands in between does not matter (b57 to b87 passes
 // b67, b24 to b44 passes b34).
 TEST(Distances, countRowsAndColumnsOnTheFrameNeverBackwards)
 {
+    // Every field that takes the piece, each tried on a fresh table.
+    const auto accepted = [](const std::string& player, int roll, const std::string& from) {
+        std::set<std::string> fields;
+        for (const auto& to : allFields) {
+            if (turn(midGame, player, roll, from, to).back() == "ausgabe2 := Bitte wuerfeln!")
+                fields.insert(to);
+        }
+        return fields;
+    };
     using Fields = std::set<std::string>;
     EXPECT_EQ(accepted(silberTurn, 3, "s13"), (Fields{"b11", "b22", "b33", "b42", "b51"}));
     EXPECT_EQ(accepted(silberTurn, 3, "b57"), (Fields{"b27", "b87", "b38", "b78", "s26"}));
@@ -68,27 +66,26 @@ TEST(Distances, countRowsAndColumnsOnTheFrameNeverBackwards)
 // Gold 13.bmp, 10.bmp); a captured piece goes to the highest free start cell, g17 or s16.
 TEST(Move, emptiesTheSourceFillsTheDestinationSendsACapturedPieceHomeAndHandsOver)
 {
-    const std::tuple<const std::string&, int, std::string, std::string, std::string> rows[] = {
-        {silberTurn, 3, "s13 <- 04.bmp", "b33 <- 09.bmp", ""},
-        {silberTurn, 3, "b57 <- 05.bmp", "s26 <- 08.bmp", ""},
-        {silberTurn, 1, "b57 <- 05.bmp", "b67 <- 06.bmp", "g17 <- 11.bmp"},
-        {silberTurn, 4, "s12 <- 04.bmp", "b24 <- 09.bmp", "g17 <- 11.bmp"},
-        {goldTurn, 1, "g15 <- 02.bmp", "b15 <- 13.bmp", ""},
-        {goldTurn, 1, "b24 <- 05.bmp", "b34 <- 10.bmp", "s16 <- 08.bmp"},
-        {goldTurn, 5, "b43 <- 01.bmp", "b57 <- 13.bmp", "s16 <- 08.bmp"},
-        {goldTurn, 3, "b67 <- 01.bmp", "g27 <- 11.bmp", ""},
+    const std::tuple<const char*, const std::string&, int, std::string, std::string, std::string> rows[] = {
+        {"silber from its start row", silberTurn, 3, "s13 <- 04.bmp", "b33 <- 09.bmp", ""},
+        {"silber into its target row", silberTurn, 3, "b57 <- 05.bmp", "s26 <- 08.bmp", ""},
+        {"silber captures sideways, odd square", silberTurn, 1, "b57 <- 05.bmp", "b67 <- 06.bmp", "g17 <- 11.bmp"},
+        {"silber captures on an even square", silberTurn, 4, "s12 <- 04.bmp", "b24 <- 09.bmp", "g17 <- 11.bmp"},
+        {"gold from its start row", goldTurn, 1, "g15 <- 02.bmp", "b15 <- 13.bmp", ""},
+        {"gold captures on an odd square", goldTurn, 1, "b24 <- 05.bmp", "b34 <- 10.bmp", "s16 <- 08.bmp"},
+        {"gold captures on an even square", goldTurn, 5, "b43 <- 01.bmp", "b57 <- 13.bmp", "s16 <- 08.bmp"},
+        {"gold into its target row", goldTurn, 3, "b67 <- 01.bmp", "g27 <- 11.bmp", ""},
     };
-    for (const auto& [player, roll, departure, arrival, captured] : rows) {
+    for (const auto& [name, player, roll, departure, arrival, captured] : rows) {
         Log expected = {"ausgabe11 := Ich gehe!", "play gut.wav", departure, "play gut.wav", arrival};
-        if (!captured.empty()) {
-            const std::string whom = captured[0] == 's' ? "Silber" : "Gold";
+        const std::string whom = captured.starts_with('s') ? "Silber" : "Gold";
+        if (!captured.empty())
             expected.insert(expected.end(),
                             {"ausgabe11 := Ich schmeisse " + whom, "play gut.wav", captured, "play schlagen.wav"});
-        }
         expected.insert(expected.end(),
                         {"ausgabe1 := " + (player == silberTurn ? goldTurn : silberTurn), "Image1 disabled",
                          "ausgabe2 := Bitte wuerfeln!"});
-        EXPECT_EQ(turn(midGame, player, roll, departure.substr(0, 3), arrival.substr(0, 3)), expected);
+        EXPECT_EQ(turn(midGame, player, roll, departure.substr(0, 3), arrival.substr(0, 3)), expected) << name;
     }
 }
 
