@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <deque>
 #include <map>
 #include <optional>
@@ -49,7 +50,7 @@ inline const std::vector<std::string> allFields = [] {
 }();
 
 // The codes that the symbols ".SGsg" stand for on `feld`; 0 where the piece cannot stand.
-inline std::vector<CellCode> codesOn(const std::string& feld)
+inline std::array<CellCode, 5> codesOn(const std::string& feld)
 {
     const Cell cell = *cellNamed(feld);
     const bool odd = isOddSquare(cell), startRow = cell.first == 1;

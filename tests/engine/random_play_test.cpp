@@ -68,7 +68,7 @@ TEST(RandomPlay, positionAndWindowStayConsistentOverManyGames)
     int moves = 0, wins = 0, announcedAgain = 0;
     table.setPosition(startPosition); // the grids hold zeros until the first game
     table.engine.Main();
-    for (int i = 0; i < 20'000; ++i) {
+    for (int i = 0; i < 15'000; ++i) {
         const Log& log = table.log;
         table.log.clear();
         table.draws = {dice.next()};
@@ -99,7 +99,7 @@ TEST(RandomPlay, positionAndWindowStayConsistentOverManyGames)
     }
     // The session went through whole games, not only refusals.
     EXPECT_GE(moves, 2'000);
-    EXPECT_GE(wins, 10);
+    EXPECT_GE(wins, 8);
     EXPECT_GE(announcedAgain, 1);
 }
 
