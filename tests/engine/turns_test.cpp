@@ -129,8 +129,8 @@ TEST(Phases, aClickOutsideItsPhaseDoesNothing)
         table.setTexts(silberTurn, prompt);
         if (prompt != "Bitte wuerfeln!")
             table.engine.wuerfel_Click();
-        for (const auto& feld : allFields) {
-            if (!prompt.ends_with('?'))
+        if (!prompt.ends_with('?')) {
+            for (const auto& feld : allFields)
                 table.click(feld);
         }
         EXPECT_TRUE(table.log.empty()) << '"' << prompt << '"';
@@ -171,10 +171,11 @@ TEST(Faults, namesAndIndexesThatAreNoCellChangeNothing)
 }
 
 // Silber holds b57 (an even square) after a roll of 2 and `box` is overwritten; then Silber
-// moves it sideways to b77 (passing Gold on b67) or ends the turn. A speicher2 without a code of Silber's piece is
-// worked out from the square: the piece moves, or goes back as SILBER_EVEN. A speicher that
-// names no piece in hand (s13 holds one, not lifted) leaves it lifted; an ausgabe1 without
-// its holder moves nothing (Gold would otherwise carry Silber's piece) but ends the turn.
+// moves it sideways to b77 (passing Gold on b67) or ends the turn. A speicher2 without a code
+// of Silber's piece is worked out from the square: the piece moves, or goes back as
+// SILBER_EVEN. A speicher that names no piece in hand (s13 holds one, not lifted) leaves it
+// lifted; an ausgabe1 without its holder moves nothing (Gold would otherwise carry Silber's
+// piece) but ends the turn.
 TEST(Faults, brokenMemoryTextsNeitherLoseNorDuplicateAPiece)
 {
     const Log move = {"ausgabe11 := Ich gehe!", "play gut.wav",
