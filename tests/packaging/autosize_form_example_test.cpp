@@ -18,11 +18,9 @@ namespace {
 std::map<QString, std::pair<QRect, qreal>> looks(const QWidget& form)
 {
     std::map<QString, std::pair<QRect, qreal>> result;
-    for (QWidget* w : form.findChildren<QWidget*>()) {
-        const bool control = w->parentWidget() == &form || qobject_cast<QGroupBox*>(w->parentWidget());
-        if (control && !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
+    for (QWidget* w : form.findChildren<QWidget*>())
+        if (w->parentWidget() == &form || qobject_cast<QGroupBox*>(w->parentWidget()))
             result[w->objectName()] = {w->geometry(), w->font().pointSizeF()};
-    }
     return result;
 }
 
