@@ -42,7 +42,7 @@ TEST_P(StartupFailure, EndsWithAClearMessageAndANonZeroStatus)
     environment.insert(QStringLiteral("BRAMLOW_DIALOG_TIMEOUT_MS"), QStringLiteral("50"));
     program.setProcessEnvironment(environment);
     // The working directory holds everything the program needs; it must not look there.
-    program.setWorkingDirectory(test::programDir());
+    program.setWorkingDirectory(QStringLiteral(BRAMLOW_PROGRAM_DIR));
     program.start(folder.filePath(QStringLiteral("bramlow")), {});
     const bool ended = program.waitForStarted() && program.waitForFinished(60000);
     if (!ended)
@@ -54,12 +54,6 @@ TEST_P(StartupFailure, EndsWithAClearMessageAndANonZeroStatus)
     EXPECT_EQ(program.exitCode(), GetParam().status) << errors;
     const QString message = QString::fromUtf8(GetParam().message).arg(folder.filePath(QString::fromUtf8(GetParam().file)));
     EXPECT_NE(errors.find(message.toStdString()), std::string::npos) << errors;
-}
-
-QByteArray head(const QString& path, int bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.read(bytes) : QByteArray();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -74,8 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
                      [](const QDir& d) { ASSERT_TRUE(writeFile(d.filePath("bramlow.bmp"), "BM but only text\n")); },
                      5, "bramlow.bmp", "Die Bilddatei „%1“ ist kein gültiges Bild."},
         BrokenFolder{"bramlow_bmp_cut_after_its_header",
-                     [](const QDir& d) { ASSERT_TRUE(writeFile(d.filePath("bramlow.bmp"), head(d.filePath("bramlow.bmp"), 30))); }, 5,
-                     "bramlow.bmp", "Die Bilddatei „%1“ ist kein gültiges Bild."},
+                     [](const QDir& d) { ASSERT_TRUE(QFile::resize(d.filePath("bramlow.bmp"), 30)); }, 5, "bramlow.bmp",
+                     "Die Bilddatei „%1“ ist kein gültiges Bild."},
         BrokenFolder{"without_wuerfel6_bmp", [](const QDir& d) { QFile::remove(d.filePath("wuerfel6.bmp")); }, 3,
                      "wuerfel6.bmp", "Die Bilddatei „%1“ fehlt."},
         BrokenFolder{"without_libTrellAuto_so",
@@ -85,12 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                      },
                      6, "libTrellAuto.so", "Die Steuerelement-Bibliothek „%1“ kann nicht geladen werden: Die Datei fehlt."},
         BrokenFolder{"libTrellAuto_so_of_random_bytes",
-                     [](const QDir& d) {
-                         QByteArray junk;
-                         for (int i = 0; i < 4096; ++i)
-                             junk.append(static_cast<char>((i * 7919) & 0xff));
-                         ASSERT_TRUE(writeFile(d.filePath("libTrellAuto.so"), junk));
-                     },
+                     [](const QDir& d) { ASSERT_TRUE(writeFile(d.filePath("libTrellAuto.so"), QByteArray(4096, 'Z'))); },
                      6, "libTrellAuto.so", "„%1“ kann nicht geladen werden: Die Datei ist keine ladbare Qt-Erweiterung"},
         BrokenFolder{"libTrellAuto_so_is_another_plugin",
                      [](const QDir& d) {

@@ -17,8 +17,6 @@
 
 namespace bramlow::test {
 
-inline QString programDir() { return QStringLiteral(BRAMLOW_PROGRAM_DIR); }
-
 // Plays back `draws`; drawing past the end is recorded, so a test can fail on a game
 // that took more turns than its script.
 class ScriptedRandom : public RandomSource {
@@ -49,15 +47,14 @@ inline constexpr float goldStarts = 0.5f;
 inline void clickThroughWindow(QWidget* widget)
 {
     QWidget* top = widget->window();
-    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                      widget->mapTo(top, widget->rect().center()));
+    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, Qt::NoModifier, widget->mapTo(top, widget->rect().center()));
 }
 
 class QuickProgramDir {
 public:
     QuickProgramDir()
     {
-        const QDir source(programDir());
+        const QDir source(QStringLiteral(BRAMLOW_PROGRAM_DIR));
         for (const QString& name : source.entryList(QDir::Files)) {
             const QString target = dir_.filePath(name);
             const bool done = name.endsWith(QLatin1String(".wav"))

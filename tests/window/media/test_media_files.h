@@ -2,14 +2,11 @@
 // Small wave and bitmap files written by the tests themselves.
 
 #include <QByteArray>
-#include <QColor>
 #include <QFile>
-#include <QImage>
 #include <QString>
 
 #include <cmath>
 #include <cstdint>
-#include <vector>
 
 namespace bramlow::testing {
 
@@ -67,17 +64,6 @@ inline bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// A Windows bitmap of 2 x 2 pixels: red, green / blue, yellow.
-inline QImage quadrantImage()
-{
-    QImage image(2, 2, QImage::Format_RGB32);
-    image.setPixelColor(0, 0, Qt::red);
-    image.setPixelColor(1, 0, Qt::green);
-    image.setPixelColor(0, 1, Qt::blue);
-    image.setPixelColor(1, 1, Qt::yellow);
-    return image;
 }
 
 } // namespace bramlow::testing
