@@ -1,7 +1,7 @@
 // Play for real: SDL's disk driver writes what the device plays to a file, at the pace of
 // a real device. The device is opened as 48 kHz, 16-bit stereo, which the disk driver
 // grants as asked, so a wave in that format reaches the file byte for byte. Pictures are
-// tested with the real program and window (startup_failure_test, main_window_test).
+// tested with the real program and window (startup_failure_test, window_test).
 #include "window/media/sound_player.h"
 #include "window/media/wave_guard.h"
 
@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <functional>
 #include <thread>
 
 #include <fcntl.h>
@@ -25,7 +24,6 @@ namespace {
 
 using testing::tonePcm;
 using testing::waveImage;
-using testing::WaveFormat;
 using testing::writeFile;
 
 QByteArray withLe32At(QByteArray bytes, int offset, quint32 value)
@@ -41,82 +39,64 @@ protected:
     {
         setenv("SDL_AUDIODRIVER", "disk", 1);
         setenv("SDL_DISKAUDIOFILE", QFile::encodeName(output).constData(), 1);
+        ASSERT_TRUE(QDir().mkpath(program));
     }
-    void wave(const QString& name, const QByteArray& pcm, const WaveFormat& format = {}, const QString& in = {})
+    void wave(const QString& name, const QByteArray& pcm, testing::WaveFormat format = {})
     {
-        ASSERT_TRUE(writeFile((in.isEmpty() ? dir.path() : in) + '/' + name, waveImage(format, pcm)));
+        ASSERT_TRUE(writeFile(program + '/' + name, waveImage(format, pcm)));
     }
-    // Runs `script` against a fresh player and returns everything the device played.
+    // Plays `names` with a fresh player and returns everything the device played.
     // Closing the device drops whatever is still queued, so only what Play waited for is
     // in the file.
-    QByteArray playAndCapture(const std::function<void(SoundPlayer&)>& script, const QString& programDir = {})
+    QByteArray play(std::initializer_list<const char*> names)
     {
         {
-            SoundPlayer player(programDir.isEmpty() ? dir.path() : programDir);
+            SoundPlayer player(program);
             EXPECT_TRUE(player.hasDevice());
-            script(player);
+            for (const char* name : names)
+                player.Play(name);
         }
         QFile file(output);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return file.readAll();
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     QTemporaryDir dir;
     QString output = dir.filePath("device-output.raw");
+    // The program directory's name is not ASCII.
+    QString program = dir.filePath(QStringLiteral("Klänge für Jürgen"));
 };
 
-TEST_F(SoundPlayerTest, EachCallPlaysItsFileWholeAndInOrderReadAnewFromTheProgramDirectory)
+TEST_F(SoundPlayerTest, EachCallPlaysItsFileWholeAndReturnsOnlyWhenTheDeviceHasTakenIt)
 {
-    // The program directory's name is not ASCII.
-    const QString program = dir.filePath(QStringLiteral("Klänge für Jürgen"));
-    ASSERT_TRUE(QDir().mkpath(program));
     const QByteArray first = tonePcm({}, 660, 150);
     const QByteArray second = tonePcm({}, 330, 80);
-    const QByteArray rewritten = tonePcm({}, 900, 60);
-    wave(QStringLiteral("würfeln.wav"), first, {}, program);
-    wave("schlagen.wav", second, {}, program);
-
-    const QByteArray played = playAndCapture(
-        [&](SoundPlayer& p) {
-            p.Play("würfeln.wav");
-            p.Play("schlagen.wav");
-            wave(QStringLiteral("würfeln.wav"), rewritten, {}, program);
-            p.Play("würfeln.wav");
-        },
-        program);
+    wave(QStringLiteral("würfeln.wav"), first);
+    wave("schlagen.wav", second);
+    const QByteArray played = play({"würfeln.wav", "schlagen.wav"});
     const qsizetype a = played.indexOf(first);
-    const qsizetype b = played.indexOf(second);
     ASSERT_GE(a, 0) << "the first sound is not complete in the device output";
-    ASSERT_GE(b, a + first.size()) << "the second sound is missing or starts before the first has ended";
-    EXPECT_GE(played.indexOf(rewritten), b + second.size()) << "the file was not read anew";
+    EXPECT_GE(played.indexOf(second), a + first.size()) << "the second sound is cut or overlaps the first";
 }
 
 TEST_F(SoundPlayerTest, BrokenFilesReturnNormallyAndTheNextSoundStillPlays)
 {
     const QByteArray good = waveImage({}, tonePcm({}, 440, 100));
+    const QByteArray next = tonePcm({}, 770, 60);
+    wave("gut.wav", next);
     const struct {
         const char* what;
         QByteArray bytes;
-        bool exists = true;
     } cases[] = {
-        {"missing file", {}, false},
         {"text file", "Dies ist keine Wellendatei."},
         {"cut inside the fmt chunk", good.left(30)},
         {"RIFF declares 4 GiB, data cut short", withLe32At(good, 4, 0xFFFFFFFFu).left(1000)},
         {"zero channels", withLe32At(good, 22, 0x00000000u)},
         {"absurd sample rate", withLe32At(good, 24, 0xFFFFFFFFu)},
     };
-    const QByteArray next = tonePcm({}, 770, 60);
-    wave("gut.wav", next);
+    EXPECT_GE(play({"fehlt.wav", "gut.wav"}).indexOf(next), 0) << "missing file";
     for (const auto& c : cases) {
-        QFile::remove(dir.filePath("schlecht.wav"));
-        if (c.exists)
-            ASSERT_TRUE(writeFile(dir.filePath("schlecht.wav"), c.bytes)) << c.what;
-        const QByteArray played = playAndCapture([](SoundPlayer& p) {
-            p.Play("schlecht.wav");
-            p.Play("gut.wav");
-        });
-        EXPECT_GE(played.indexOf(next), 0) << c.what;
+        ASSERT_TRUE(writeFile(program + "/schlecht.wav", c.bytes));
+        EXPECT_GE(play({"schlecht.wav", "gut.wav"}).indexOf(next), 0) << c.what;
     }
 }
 
@@ -125,11 +105,11 @@ TEST_F(SoundPlayerTest, AStalledDeviceDoesNotHoldPlayForever)
     // The device writes into a pipe that nobody reads: once the pipe is full, the device
     // stops taking samples, like a sound server that hangs. Play must give up after the
     // sound's length plus a margin (a hang here fails through the test's time limit).
-    const QString pipe = dir.filePath("stalled-device");
-    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    const int reader = open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
+    const QByteArray pipe = QFile::encodeName(dir.filePath("stalled-device"));
+    ASSERT_EQ(mkfifo(pipe.constData(), 0600), 0);
+    const int reader = open(pipe.constData(), O_RDONLY | O_NONBLOCK);
     ASSERT_GE(reader, 0);
-    setenv("SDL_DISKAUDIOFILE", QFile::encodeName(pipe).constData(), 1);
+    setenv("SDL_DISKAUDIOFILE", pipe.constData(), 1);
     // Twice what a pipe holds, so the device must stall before the end.
     const QByteArray tone = tonePcm({}, 440, 700);
     wave("winner.wav", tone);
@@ -137,8 +117,7 @@ TEST_F(SoundPlayerTest, AStalledDeviceDoesNotHoldPlayForever)
     qsizetype drained = 0;
     std::thread drain;
     {
-        SoundPlayer player(dir.path());
-        ASSERT_TRUE(player.hasDevice());
+        SoundPlayer player(program);
         player.Play("winner.wav");
         player.Play("winner.wav");
         // Unblock the device thread's write, so that the player can close the device.
@@ -157,21 +136,13 @@ TEST_F(SoundPlayerTest, AStalledDeviceDoesNotHoldPlayForever)
 TEST_F(SoundPlayerTest, WithoutADeviceEveryPlayIsSilentAtOnceAndTheDummyDriverClosesCleanly)
 {
     // A 30-second sound: played for real it would outlast the test's time limit.
-    const WaveFormat small{8000, 1, 8};
-    wave("winner.wav", tonePcm(small, 440, 30000), small);
+    wave("winner.wav", tonePcm({8000, 1, 8}, 440, 30000), {8000, 1, 8});
     setenv("SDL_AUDIODRIVER", "kein-solches-geraet", 1);
-    SoundPlayer player(dir.path());
-    EXPECT_FALSE(player.hasDevice());
-    player.Play("winner.wav");
-
+    SoundPlayer(program).Play("winner.wav");
     // A desktop without sound hardware may fall back to SDL's dummy driver; in SDL 2.26
     // closing it aborts the process when the device was opened with a changed buffer size.
-    wave("gut.wav", tonePcm({}, 880, 20));
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    auto dummy = std::make_unique<SoundPlayer>(dir.path());
-    ASSERT_TRUE(dummy->hasDevice());
-    dummy->Play("gut.wav");
-    dummy.reset();
+    EXPECT_TRUE(SoundPlayer(program).hasDevice());
 }
 
 TEST(WaveGuard, ClampsEveryDeclaredSizeToTheBytesPresent)
