@@ -8,11 +8,11 @@ cd "$(dirname "$0")"
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev
+    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev libqt6opengl6-dev
     libsdl2-dev
     fonts-liberation
     libgtest-dev libgmock-dev libbenchmark-dev
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev file
 )
 
 install_missing() {
