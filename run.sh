@@ -8,11 +8,11 @@ cd "$(dirname "$0")"
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev
+    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev libqt6opengl6-dev
     libsdl2-dev
     fonts-liberation
     libgtest-dev libgmock-dev libbenchmark-dev
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev file
 )
 
 install_missing() {
@@ -34,18 +34,25 @@ build() {
     cmake --build --preset "$1"
 }
 
+# step NAME COMMAND...: runs the command and says how long it took.
+step() {
+    local start=$SECONDS
+    "${@:2}"
+    echo "run.sh: $1 took $((SECONDS - start)) s"
+}
+
 case "${1:-}" in
     play)
-        install_missing
-        build release
+        step "installing packages" install_missing
+        step "release build" build release
         exec ./build/release/bin/bramlow
         ;;
     test)
-        install_missing
-        build release
-        ctest --preset release
-        build sanitize
-        ctest --preset sanitize
+        step "installing packages" install_missing
+        step "release build" build release
+        step "release tests" ctest --preset release
+        step "sanitize build" build sanitize
+        step "sanitize tests" ctest --preset sanitize
         ;;
     *)
         echo "usage: $0 play|test" >&2
