@@ -133,6 +133,8 @@ void QtFormModel::collectWidgets(QWidget* parent)
         if (widget->isWindow())
             continue;
         controls_.push_back({widget, nullptr, widget->objectName().toStdString()});
+        if (widget->children().isEmpty())
+            continue; // most controls: nothing to look into
         if (hostsPlacedChildren(widget))
             collectWidgets(widget);
         for (QWidget* page : pagesOf(widget))
