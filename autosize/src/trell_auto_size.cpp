@@ -78,13 +78,13 @@ TrellAutoSize::~TrellAutoSize() = default;
 
 void TrellAutoSize::Init()
 {
-    trellauto::QtFormModel form(this);
+    trellauto::QtFormModel form(parentWidget());
     layout_->init(form);
 }
 
 void TrellAutoSize::Sizechanged()
 {
-    trellauto::QtFormModel form(this);
+    trellauto::QtFormModel form(parentWidget());
     const trellauto::AutoSizeSettings settings{sizeWidth_, sizeHeight_, sizeFonts_,
                                                ignore_.toStdString()};
     layout_->sizechanged(form, settings);
