@@ -20,7 +20,10 @@ struct Cell {
     bool operator==(const Cell&) const = default;
 };
 
-bool isGridLetter(char letter);
+inline bool isGridLetter(char letter) { return letter == 'b' || letter == 's' || letter == 'g'; }
+
+// The cell in grid `letter` at `first`, `second`, or nothing when no control stands there.
+std::optional<Cell> cellAt(char letter, int first, int second);
 
 // The cell that `feld` names, or nothing when `feld` is not exactly a grid letter and two
 // digits naming a cell that has a control (b11..b88 without 0 or 9, s/g 11..18, 21..28).
