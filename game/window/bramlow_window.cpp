@@ -1,5 +1,6 @@
 #include "bramlow_window.h"
 
+#include "main_window_form.h"
 #include "text_box_widget.h"
 #include "window/media/fatal_error.h"
 #include "window/media/picture_box.h"
@@ -16,6 +17,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <span>
+
 namespace bramlow {
 
 namespace {
@@ -27,12 +30,78 @@ QFont namedFont(const char* family, double points)
     return font;
 }
 
-void setColours(QWidget* widget, const QColor& text, const QColor& background)
+bool isColour(QRgb colour) { return qAlpha(colour) != 0; }
+
+// A text box's colours are its text and its box; a label's and a frame's are their text
+// and their area.
+void applyColours(QWidget* widget, const ControlDesign& design)
 {
+    const bool textBox = design.kind == ControlKind::TextBox;
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::Base, background);
+    if (design.foreground == kDesktopHighlightedText)
+        palette.setColor(QPalette::Text, palette.color(QPalette::HighlightedText));
+    else if (isColour(design.foreground))
+        palette.setColor(textBox ? QPalette::Text : QPalette::WindowText, QColor(design.foreground));
+    if (isColour(design.background))
+        palette.setColor(textBox ? QPalette::Base : QPalette::Window, QColor(design.background));
     widget->setPalette(palette);
+    if (!textBox && isColour(design.background))
+        widget->setAutoFillBackground(true);
+}
+
+// Creates the control `design` describes, on `form` or in its Frame2.
+void createControl(const ControlDesign& design, QWidget* form)
+{
+    QWidget* parent = form;
+    if (design.container == Container::Frame2)
+        parent = form->findChild<QGroupBox*>(QStringLiteral("Frame2"));
+    const QString caption = QString::fromUtf8(design.caption);
+    QWidget* control = nullptr;
+    switch (design.kind) {
+    case ControlKind::Picture:
+    case ControlKind::FramedPicture:
+        control = new PictureBox(parent, design.kind == ControlKind::FramedPicture);
+        break;
+    case ControlKind::Button: {
+        auto* button = new QPushButton(caption, parent);
+        // Enter presses the focused button, as Space does.
+        button->setAutoDefault(true);
+        button->setFocusPolicy(Qt::StrongFocus);
+        control = button;
+        break;
+    }
+    case ControlKind::TextBox: {
+        auto* box = new TextBoxWidget(parent);
+        if (design.caption)
+            box->setText(design.caption);
+        control = box;
+        break;
+    }
+    case ControlKind::Frame:
+        control = new QGroupBox(caption, parent);
+        break;
+    case ControlKind::Label: {
+        auto* label = new QLabel(parent);
+        label->setAlignment(Qt::AlignCenter);
+        label->setTextFormat(Qt::PlainText);
+        control = label;
+        break;
+    }
+    }
+    control->setObjectName(QString::fromLatin1(design.name));
+    control->setGeometry(twipsRect(design.left, design.top, design.width, design.height));
+    if (design.fontFamily)
+        control->setFont(namedFont(design.fontFamily, design.points));
+    if (design.foreground != kDesktopColour || design.background != kDesktopColour)
+        applyColours(control, design);
+    if (design.hidden)
+        control->hide();
+}
+
+template <typename Control>
+Control* designedControl(QWidget* form, const char* name)
+{
+    return form->findChild<Control*>(QString::fromLatin1(name));
 }
 
 // Board view: a 10 x 10 grid of squares, screen row R counted from 0 at the bottom and
@@ -79,46 +148,24 @@ void BramlowWindow::buildForm()
     auto* form = new QWidget(this);
     setCentralWidget(form);
 
-    // Created first, so that it lies behind every cell.
-    image2_ = new PictureBox(form, false);
-    image2_->setObjectName(QStringLiteral("Image2"));
-    image2_->setGeometry(twipsRect(0, 0, 9000, 8760));
+    // The first control, Image2, lies behind every cell of the board view.
+    const std::span<const ControlDesign> controls = mainWindowControls();
+    createControl(controls.front(), form);
     buildBoardView(form);
+    for (const ControlDesign& design : controls.subspan(1))
+        createControl(design, form);
 
-    const QFont buttonFont = namedFont("Arial", 9.75);
-    neuBut_ = new QPushButton(QStringLiteral("neues Spiel"), form);
-    neuBut_->setObjectName(QStringLiteral("Neu_but"));
-    neuBut_->setGeometry(twipsRect(9240, 360, 1335, 615));
-    ende_ = new QPushButton(QStringLiteral("Ende"), form);
-    ende_->setObjectName(QStringLiteral("ende"));
-    ende_->setGeometry(twipsRect(11040, 360, 1215, 615));
-    for (QPushButton* button : {neuBut_, ende_}) {
-        button->setFont(buttonFont);
-        // Enter presses the focused button, as Space does.
-        button->setAutoDefault(true);
-        button->setFocusPolicy(Qt::StrongFocus);
-    }
-
-    image1_ = new PictureBox(form, true);
-    image1_->setObjectName(QStringLiteral("Image1"));
-    image1_->setGeometry(twipsRect(9120, 1440, 3120, 2400));
-
-    buildMessagePanel(form);
-
-    wuerfel_ = new PictureBox(form, true);
-    wuerfel_->setObjectName(QStringLiteral("wuerfel"));
-    wuerfel_->setGeometry(twipsRect(9960, 7440, 1485, 1110));
-
-    speicher_ = new TextBoxWidget(form);
-    speicher_->setObjectName(QStringLiteral("speicher"));
-    speicher_->setGeometry(twipsRect(7920, 7920, 855, 375));
-    speicher2_ = new TextBoxWidget(form);
-    speicher2_->setObjectName(QStringLiteral("speicher2"));
-    speicher2_->setGeometry(twipsRect(9000, 7200, 855, 375));
-    for (TextBoxWidget* storage : {speicher_, speicher2_}) {
-        storage->setText("Text1");
-        storage->hide();
-    }
+    image2_ = designedControl<PictureBox>(form, "Image2");
+    neuBut_ = designedControl<QPushButton>(form, "Neu_but");
+    ende_ = designedControl<QPushButton>(form, "ende");
+    image1_ = designedControl<PictureBox>(form, "Image1");
+    frame2_ = designedControl<QGroupBox>(form, "Frame2");
+    ausgabe1_ = designedControl<TextBoxWidget>(form, "ausgabe1");
+    ausgabe2_ = designedControl<TextBoxWidget>(form, "ausgabe2");
+    ausgabe11_ = designedControl<QLabel>(form, "ausgabe11");
+    wuerfel_ = designedControl<PictureBox>(form, "wuerfel");
+    speicher_ = designedControl<TextBoxWidget>(form, "speicher");
+    speicher2_ = designedControl<TextBoxWidget>(form, "speicher2");
 
     setTabOrder(neuBut_, ende_);
     setTabOrder(ende_, ausgabe1_);
@@ -159,41 +206,6 @@ void BramlowWindow::buildBoardView(QWidget* form)
     for (PictureBox* cell : g_)
         if (cell)
             connect(cell, &PictureBox::clicked, this, &BramlowWindow::g_Click);
-}
-
-void BramlowWindow::buildMessagePanel(QWidget* form)
-{
-    frame2_ = new QGroupBox(QStringLiteral("Meldungen"), form);
-    frame2_->setObjectName(QStringLiteral("Frame2"));
-    frame2_->setGeometry(twipsRect(9120, 3960, 3255, 3135));
-    // The classic desktop colour of an inactive window border.
-    QPalette framePalette = frame2_->palette();
-    framePalette.setColor(QPalette::Window, QColor(192, 192, 192));
-    frame2_->setPalette(framePalette);
-    frame2_->setAutoFillBackground(true);
-
-    const QFont boxFont = namedFont("Times New Roman", 14.25);
-    const QColor blue(0, 0, 255);
-    ausgabe1_ = new TextBoxWidget(frame2_);
-    ausgabe1_->setObjectName(QStringLiteral("ausgabe1"));
-    ausgabe1_->setGeometry(twipsRect(120, 360, 3015, 1215));
-    setColours(ausgabe1_, QColor(255, 0, 0), blue);
-    ausgabe2_ = new TextBoxWidget(frame2_);
-    ausgabe2_->setObjectName(QStringLiteral("ausgabe2"));
-    ausgabe2_->setGeometry(twipsRect(120, 1800, 3015, 1095));
-    setColours(ausgabe2_, ausgabe2_->palette().color(QPalette::HighlightedText), blue);
-    for (TextBoxWidget* box : {ausgabe1_, ausgabe2_})
-        box->setFont(boxFont);
-
-    ausgabe11_ = new QLabel(frame2_);
-    ausgabe11_->setObjectName(QStringLiteral("ausgabe11"));
-    ausgabe11_->setGeometry(twipsRect(120, 2640, 2775, 375));
-    ausgabe11_->setAlignment(Qt::AlignCenter);
-    ausgabe11_->setTextFormat(Qt::PlainText);
-    ausgabe11_->setFont(namedFont("Arial", 9.75));
-    QPalette labelPalette = ausgabe11_->palette();
-    labelPalette.setColor(QPalette::WindowText, QColor(0, 0, 192));
-    ausgabe11_->setPalette(labelPalette);
 }
 
 void BramlowWindow::buildMenus()

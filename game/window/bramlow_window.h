@@ -78,7 +78,6 @@ protected:
 private:
     void buildForm();
     void buildBoardView(QWidget* form);
-    void buildMessagePanel(QWidget* form);
     void buildMenus();
     void Form_Load();
     void Form_Resize();

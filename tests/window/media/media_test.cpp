@@ -1,0 +1,170 @@
+// Play for real: SDL's disk driver writes what the device plays to a file, at the pace of
+// a real device. The device is opened as 48 kHz, 16-bit stereo, which the disk driver
+// grants as asked, so a wave in that format reaches the file byte for byte. Pictures are
+// tested with the real program and window (startup_failure_test, window_test).
+#include "window/media/sound_player.h"
+#include "window/media/wave_guard.h"
+
+#include "test_media_files.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace bramlow {
+namespace {
+
+using testing::tonePcm;
+using testing::waveImage;
+using testing::writeFile;
+
+QByteArray withLe32At(QByteArray bytes, int offset, quint32 value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[offset + i] = char((value >> (8 * i)) & 0xFF);
+    return bytes;
+}
+
+class SoundPlayerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", QFile::encodeName(output).constData(), 1);
+        ASSERT_TRUE(QDir().mkpath(program));
+    }
+    void wave(const QString& name, const QByteArray& pcm, testing::WaveFormat format = {})
+    {
+        ASSERT_TRUE(writeFile(program + '/' + name, waveImage(format, pcm)));
+    }
+    // Plays `names` with a fresh player and returns everything the device played.
+    // Closing the device drops whatever is still queued, so only what Play waited for is
+    // in the file.
+    QByteArray play(std::initializer_list<const char*> names)
+    {
+        {
+            SoundPlayer player(program);
+            EXPECT_TRUE(player.hasDevice());
+            for (const char* name : names)
+                player.Play(name);
+        }
+        QFile file(output);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+    QString output = dir.filePath("device-output.raw");
+    // The program directory's name is not ASCII.
+    QString program = dir.filePath(QStringLiteral("Klänge für Jürgen"));
+};
+
+TEST_F(SoundPlayerTest, EachCallPlaysItsFileWholeAndReturnsOnlyWhenTheDeviceHasTakenIt)
+{
+    const QByteArray first = tonePcm({}, 660, 150);
+    const QByteArray second = tonePcm({}, 330, 80);
+    wave(QStringLiteral("würfeln.wav"), first);
+    wave("schlagen.wav", second);
+    const QByteArray played = play({"würfeln.wav", "schlagen.wav"});
+    const qsizetype a = played.indexOf(first);
+    ASSERT_GE(a, 0) << "the first sound is not complete in the device output";
+    EXPECT_GE(played.indexOf(second), a + first.size()) << "the second sound is cut or overlaps the first";
+}
+
+TEST_F(SoundPlayerTest, BrokenFilesReturnNormallyAndTheNextSoundStillPlays)
+{
+    const QByteArray good = waveImage({}, tonePcm({}, 440, 100));
+    const QByteArray next = tonePcm({}, 770, 60);
+    wave("gut.wav", next);
+    const struct {
+        const char* what;
+        QByteArray bytes;
+    } cases[] = {
+        {"text file", "Dies ist keine Wellendatei."},
+        {"cut inside the fmt chunk", good.left(30)},
+        {"RIFF declares 4 GiB, data cut short", withLe32At(good, 4, 0xFFFFFFFFu).left(1000)},
+        {"zero channels", withLe32At(good, 22, 0x00000000u)},
+        {"absurd sample rate", withLe32At(good, 24, 0xFFFFFFFFu)},
+    };
+    EXPECT_GE(play({"fehlt.wav", "gut.wav"}).indexOf(next), 0) << "missing file";
+    for (const auto& c : cases) {
+        ASSERT_TRUE(writeFile(program + "/schlecht.wav", c.bytes));
+        EXPECT_GE(play({"schlecht.wav", "gut.wav"}).indexOf(next), 0) << c.what;
+    }
+}
+
+TEST_F(SoundPlayerTest, AStalledDeviceDoesNotHoldPlayForever)
+{
+    // The device writes into a pipe that nobody reads: once the pipe is full, the device
+    // stops taking samples, like a sound server that hangs. Play must give up after the
+    // sound's length plus a margin (a hang here fails through the test's time limit).
+    const QByteArray pipe = QFile::encodeName(dir.filePath("stalled-device"));
+    ASSERT_EQ(mkfifo(pipe.constData(), 0600), 0);
+    const int reader = open(pipe.constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    setenv("SDL_DISKAUDIOFILE", pipe.constData(), 1);
+    // Twice what a pipe holds, so the device must stall before the end.
+    const QByteArray tone = tonePcm({}, 440, 700);
+    wave("winner.wav", tone);
+
+    qsizetype drained = 0;
+    std::thread drain;
+    {
+        SoundPlayer player(program);
+        player.Play("winner.wav");
+        player.Play("winner.wav");
+        // Unblock the device thread's write, so that the player can close the device.
+        fcntl(reader, F_SETFL, 0);
+        drain = std::thread([&] {
+            char chunk[4096];
+            for (ssize_t n; (n = read(reader, chunk, sizeof chunk)) > 0;)
+                drained += n;
+        });
+    }
+    drain.join(); // ends at end of file: the device has closed the pipe
+    close(reader);
+    EXPECT_LT(drained, 2 * tone.size()) << "the device never stalled; the test proves nothing";
+}
+
+TEST_F(SoundPlayerTest, WithoutADeviceEveryPlayIsSilentAtOnceAndTheDummyDriverClosesCleanly)
+{
+    // A 30-second sound: played for real it would outlast the test's time limit.
+    wave("winner.wav", tonePcm({8000, 1, 8}, 440, 30000), {8000, 1, 8});
+    setenv("SDL_AUDIODRIVER", "kein-solches-geraet", 1);
+    SoundPlayer(program).Play("winner.wav");
+    // A desktop without sound hardware may fall back to SDL's dummy driver; in SDL 2.26
+    // closing it aborts the process when the device was opened with a changed buffer size.
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    EXPECT_TRUE(SoundPlayer(program).hasDevice());
+}
+
+TEST(WaveGuard, ClampsEveryDeclaredSizeToTheBytesPresent)
+{
+    // A 100-byte data chunk: the whole image is 144 bytes, RIFF size at 4, data size at 40.
+    const struct {
+        const char* what;
+        quint32 declaredData;
+        int keep; // bytes kept of the image
+        quint32 expectedRiff, expectedData;
+    } cases[] = {
+        {"data chunk claims 4 GiB", 0xFFFFFFF0u, 144, 136, 100},
+        {"file cut in the middle of the data", 100, 94, 86, 50},
+        {"sizes smaller than the file are kept", 20, 144, 136, 20},
+    };
+    for (const auto& c : cases) {
+        QByteArray image = withLe32At(waveImage({}, QByteArray(100, '\x22')), 40, c.declaredData).left(c.keep);
+        ASSERT_TRUE(clampRiffChunkSizes({reinterpret_cast<unsigned char*>(image.data()), std::size_t(image.size())}));
+        EXPECT_EQ(image.mid(4, 4), withLe32At(QByteArray(4, 0), 0, c.expectedRiff)) << c.what;
+        EXPECT_EQ(image.mid(40, 4), withLe32At(QByteArray(4, 0), 0, c.expectedData)) << c.what;
+    }
+}
+
+} // namespace
+} // namespace bramlow
