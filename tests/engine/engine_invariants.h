@@ -8,9 +8,8 @@
 #include "engine/engine.h"
 #include "engine/field_name.h"
 
+#include <set>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace bramlow::test {
 
@@ -19,73 +18,60 @@ struct StateTexts {
     std::string ausgabe1, ausgabe2, speicher, speicher2;
 };
 
-// The code a piece of the owner of `lifted` shows at rest on `cell`: what speicher2 keeps.
-inline CellCode codeAtRest(const Cell& cell, CellCode lifted)
+// The code of a piece at rest on `cell`: what speicher2 keeps when it is lifted from there.
+inline CellCode atRest(const Cell& cell, bool silber)
 {
-    const bool silber = lifted == SILBER_SELECTED;
     if (cell.letter != 'b')
         return silber ? SILBER_HOME : GOLD_HOME;
-    if (isOddSquare(cell))
-        return silber ? SILBER_ODD : GOLD_ODD;
-    return silber ? SILBER_EVEN : GOLD_EVEN;
+    return isOddSquare(cell) ? (silber ? SILBER_ODD : GOLD_ODD) : (silber ? SILBER_EVEN : GOLD_EVEN);
 }
 
+// Empty, or a piece at rest (at home only its owner's), or lifted (never in a target row).
 inline bool legalOn(const Cell& cell, CellCode code)
 {
-    if (cell.letter == 's')
-        return code == SILBER_HOME_EMPTY || code == SILBER_HOME || (cell.first == 1 && code == SILBER_SELECTED);
-    if (cell.letter == 'g')
-        return code == GOLD_HOME_EMPTY || code == GOLD_HOME || (cell.first == 1 && code == GOLD_SELECTED);
-    if (code == SILBER_SELECTED || code == GOLD_SELECTED)
-        return true;
-    return isOddSquare(cell) ? code == EMPTY_ODD || code == SILBER_ODD || code == GOLD_ODD
-                             : code == EMPTY_EVEN || code == SILBER_EVEN || code == GOLD_EVEN;
+    if (cell.letter != 'b') {
+        const bool silber = cell.letter == 's';
+        return code == (silber ? SILBER_HOME_EMPTY : GOLD_HOME_EMPTY) || code == atRest(cell, silber) ||
+               (cell.first == 1 && code == (silber ? SILBER_SELECTED : GOLD_SELECTED));
+    }
+    return code == (isOddSquare(cell) ? EMPTY_ODD : EMPTY_EVEN) || code == atRest(cell, true) ||
+           code == atRest(cell, false) || code == SILBER_SELECTED || code == GOLD_SELECTED;
 }
 
-// The 96 cells with their names.
-inline const std::vector<std::pair<Cell, std::string>> namedCells = [] {
-    std::vector<std::pair<Cell, std::string>> all;
+// The first rule the position and the texts break, or an empty string.
+inline std::string invariantViolation(const Engine& engine, const StateTexts& t)
+{
+    static const std::string win = "Glückwunsch!\r\nGewonnen hat Spieler ";
+    static const std::set<std::string> prompts = {"Bitte neues Spiel wählen!", "Bitte wuerfeln!",
+                                                  "Welche Figur bewegen?", "Wohin bewegen?", ""};
+    static const std::set<std::string> players = {"Willkommen bei Bramlow", "Es spielt Spieler Silber",
+                                                  "Es spielt Spieler Gold", win + "Silber", win + "Gold"};
+    if (!prompts.contains(t.ausgabe2) || !players.contains(t.ausgabe1) ||
+        (t.ausgabe2.empty() && !t.ausgabe1.starts_with(win)))
+        return "texts \"" + t.ausgabe1 + "\", \"" + t.ausgabe2 + "\"";
+    int silber = 0, gold = 0, lifted = 0;
     for (const char letter : {'b', 's', 'g'}) {
         for (int first = 1; first <= (letter == 'b' ? 8 : 2); ++first) {
-            for (int second = 1; second <= 8; ++second)
-                all.emplace_back(*cellAt(letter, first, second), fieldName(letter, first, second));
+            for (int second = 1; second <= 8; ++second) {
+                const Cell cell = *cellAt(letter, first, second);
+                const std::string name = cell.name();
+                const CellCode code = engine.lese(name);
+                if (!legalOn(cell, code))
+                    return name + " holds code " + std::to_string(code);
+                silber += isSilberPiece(code);
+                gold += isGoldPiece(code);
+                const bool isSilber = code == SILBER_SELECTED;
+                if (!isSilber && code != GOLD_SELECTED)
+                    continue;
+                ++lifted;
+                if (t.speicher != name || t.speicher2 != std::to_string(atRest(cell, isSilber)))
+                    return name + " is lifted; speicher \"" + t.speicher + "\", speicher2 \"" + t.speicher2 + "\"";
+            }
         }
     }
-    return all;
-}();
-
-// The first rule the position and the texts break, or an empty string.
-inline std::string invariantViolation(const Engine& engine, const StateTexts& texts)
-{
-    static const std::string winner = "Glückwunsch!\r\nGewonnen hat Spieler ";
-    const std::string& prompt = texts.ausgabe2;
-    const std::string& player = texts.ausgabe1;
-    if (prompt != "Bitte neues Spiel wählen!" && prompt != "Bitte wuerfeln!" && prompt != "Welche Figur bewegen?" &&
-        prompt != "Wohin bewegen?" && !prompt.empty())
-        return "unknown prompt \"" + prompt + "\"";
-    const bool won = player == winner + "Silber" || player == winner + "Gold";
-    if (player != "Willkommen bei Bramlow" && player != "Es spielt Spieler Silber" &&
-        player != "Es spielt Spieler Gold" && !won)
-        return "unknown player text \"" + player + "\"";
-    if (prompt.empty() && !won)
-        return "no prompt, but nobody has won";
-    int silber = 0, gold = 0, lifted = 0;
-    for (const auto& [cell, name] : namedCells) {
-        const CellCode code = engine.lese(name);
-        if (!legalOn(cell, code))
-            return name + " holds code " + std::to_string(code);
-        silber += isSilberPiece(code);
-        gold += isGoldPiece(code);
-        if (code != SILBER_SELECTED && code != GOLD_SELECTED)
-            continue;
-        ++lifted;
-        if (texts.speicher != name || texts.speicher2 != std::to_string(codeAtRest(cell, code)))
-            return name + " is lifted, speicher \"" + texts.speicher + "\", speicher2 \"" + texts.speicher2 + "\"";
-    }
-    if (silber != 8 || gold != 8)
-        return std::to_string(silber) + " Silber and " + std::to_string(gold) + " Gold pieces";
-    if (lifted != (prompt == "Wohin bewegen?" ? 1 : 0))
-        return std::to_string(lifted) + " pieces lifted at \"" + prompt + "\"";
+    if (silber != 8 || gold != 8 || lifted != (t.ausgabe2 == "Wohin bewegen?" ? 1 : 0))
+        return std::to_string(silber) + " Silber, " + std::to_string(gold) + " Gold, " + std::to_string(lifted) +
+               " lifted at \"" + t.ausgabe2 + "\"";
     return {};
 }
 
