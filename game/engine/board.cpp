@@ -30,11 +30,22 @@ CellArray arrayOf(char letter)
 
 } // namespace
 
+template <typename Self>
+auto& Board::slot(Self& self, char letter, int first, int second)
+{
+    if (letter == 's')
+        return self.wertS[first][second];
+    if (letter == 'g')
+        return self.wertG[first][second];
+    return self.wertB[first][second];
+}
+
 CellCode Board::lese(const std::string& feld) const
 {
     if (!startsWithGridLetter(feld))
         return UNUSED_CELL;
-    return lese(cellOrThrow(feld));
+    const Cell cell = cellOrThrow(feld);
+    return slot(*this, cell.letter, cell.first, cell.second);
 }
 
 void Board::drucke(const std::string& feld, CellCode wert)
@@ -43,11 +54,7 @@ void Board::drucke(const std::string& feld, CellCode wert)
         view_.Play(sound::gut);
         return;
     }
-    drucke(cellOrThrow(feld), wert);
-}
-
-void Board::drucke(const Cell& cell, CellCode wert)
-{
+    const Cell cell = cellOrThrow(feld);
     view_.Play(sound::gut);
     view_.setCellPicture(arrayOf(cell.letter), cell.index(), pictureFile(wert));
     // Only now, after the picture: a window that reads the grid while repainting still

@@ -1,6 +1,5 @@
 #pragma once
-// Pictures are read from disk at every use; a file whose bytes were decoded before is not
-// decoded again (picture_cache.h).
+// Pictures are read from disk at every use; nothing is cached.
 
 #include <QPixmap>
 #include <QString>
