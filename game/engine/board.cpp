@@ -30,22 +30,11 @@ CellArray arrayOf(char letter)
 
 } // namespace
 
-template <typename Self>
-auto& Board::slot(Self& self, char letter, int first, int second)
-{
-    if (letter == 's')
-        return self.wertS[first][second];
-    if (letter == 'g')
-        return self.wertG[first][second];
-    return self.wertB[first][second];
-}
-
 CellCode Board::lese(const std::string& feld) const
 {
     if (!startsWithGridLetter(feld))
         return UNUSED_CELL;
-    const Cell cell = cellOrThrow(feld);
-    return slot(*this, cell.letter, cell.first, cell.second);
+    return lese(cellOrThrow(feld));
 }
 
 void Board::drucke(const std::string& feld, CellCode wert)
@@ -54,7 +43,11 @@ void Board::drucke(const std::string& feld, CellCode wert)
         view_.Play(sound::gut);
         return;
     }
-    const Cell cell = cellOrThrow(feld);
+    drucke(cellOrThrow(feld), wert);
+}
+
+void Board::drucke(const Cell& cell, CellCode wert)
+{
     view_.Play(sound::gut);
     view_.setCellPicture(arrayOf(cell.letter), cell.index(), pictureFile(wert));
     // Only now, after the picture: a window that reads the grid while repainting still

@@ -4,6 +4,7 @@
 // "gut.wav".
 
 #include "engine/cell_code.h"
+#include "engine/field_name.h"
 #include "engine/window_view.h"
 
 #include <array>
@@ -26,10 +27,21 @@ public:
     // throws std::out_of_range before the sound, with nothing changed.
     void drucke(const std::string& feld, CellCode wert);
 
+    // The same for a cell already known, without reading a name.
+    CellCode lese(const Cell& cell) const;
+    void drucke(const Cell& cell, CellCode wert);
+
 private:
-    // The grid element behind `cell`, const or not as `self` is.
+    // The grid element behind a cell, const or not as `self` is.
     template <typename Self>
-    static auto& slot(Self& self, char letter, int first, int second);
+    static auto& slot(Self& self, char letter, int first, int second)
+    {
+        if (letter == 's')
+            return self.wertS[first][second];
+        if (letter == 'g')
+            return self.wertG[first][second];
+        return self.wertB[first][second];
+    }
 
     WindowView& view_;
     // Index 0 in either dimension is never used and stays 0.
@@ -37,5 +49,7 @@ private:
     std::array<std::array<CellCode, 9>, 3> wertS{};
     std::array<std::array<CellCode, 9>, 3> wertG{};
 };
+
+inline CellCode Board::lese(const Cell& cell) const { return slot(*this, cell.letter, cell.first, cell.second); }
 
 } // namespace bramlow

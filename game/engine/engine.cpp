@@ -18,7 +18,7 @@ void Engine::cellClick(char letter, std::int16_t index)
     const auto cell = cellWithIndex(letter, index);
     if (!cell)
         throw std::out_of_range("array " + std::string(1, letter) + " has no cell with Index " + std::to_string(index));
-    auswertung(cell->name(), wurf_, board_, view_);
+    auswertung(*cell, wurf_, board_, view_);
 }
 
 CellCode Engine::lese(const std::string& feld) const { return board_.lese(feld); }

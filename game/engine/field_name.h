@@ -20,11 +20,28 @@ struct Cell {
     bool operator==(const Cell&) const = default;
 };
 
-bool isGridLetter(char letter);
+inline bool isGridLetter(char letter) { return letter == 'b' || letter == 's' || letter == 'g'; }
+
+// The cell in grid `letter` at `first`, `second`, or nothing when no control stands there.
+// Inline, as cellNamed: they run for every click and every name read, where a call (and
+// the optional passed back through memory) costs more than they do.
+inline std::optional<Cell> cellAt(char letter, int first, int second)
+{
+    // The home areas have two rows only.
+    const int rows = letter == 'b' ? 8 : 2;
+    if (!isGridLetter(letter) || first < 1 || first > rows || second < 1 || second > 8)
+        return std::nullopt;
+    return Cell{letter, static_cast<std::int16_t>(first), static_cast<std::int16_t>(second)};
+}
 
 // The cell that `feld` names, or nothing when `feld` is not exactly a grid letter and two
 // digits naming a cell that has a control (b11..b88 without 0 or 9, s/g 11..18, 21..28).
-std::optional<Cell> cellNamed(const std::string& feld);
+inline std::optional<Cell> cellNamed(const std::string& feld)
+{
+    if (feld.size() != 3 || feld[1] < '1' || feld[1] > '8' || feld[2] < '1' || feld[2] > '8')
+        return std::nullopt;
+    return cellAt(feld[0], feld[1] - '0', feld[2] - '0');
+}
 
 // The cell of array `letter` whose control has `index`, or nothing when no control has it.
 std::optional<Cell> cellWithIndex(char letter, std::int16_t index);

@@ -11,7 +11,7 @@ bool targetRowFull(const Board& board, char letter, CellCode emptyCode)
 {
     bool full = true;
     for (int n = 1; n <= 8; ++n) {
-        if (board.lese(fieldName(letter, 2, n)) == emptyCode)
+        if (board.lese(Cell{letter, 2, static_cast<std::int16_t>(n)}) == emptyCode)
             full = false;
     }
     return full;

@@ -76,9 +76,9 @@ void sendHome(Player owner, Board& board, WindowView& view)
     const char letter = homeLetter(owner);
     const CellCode free = silber ? SILBER_HOME_EMPTY : GOLD_HOME_EMPTY;
     for (int k = 8; k >= 1; --k) {
-        const std::string feld = fieldName(letter, 1, k);
-        if (board.lese(feld) == free) {
-            board.drucke(feld, silber ? SILBER_HOME : GOLD_HOME);
+        const Cell home{letter, 1, static_cast<std::int16_t>(k)};
+        if (board.lese(home) == free) {
+            board.drucke(home, silber ? SILBER_HOME : GOLD_HOME);
             break;
         }
     }
@@ -97,9 +97,8 @@ bool choosePiece(const std::optional<Player>& player, const Cell& cell, CellCode
         view.Play(sound::schlecht);
         return false;
     }
-    const std::string feld = cell.name();
-    rememberPickUp(view, feld, board.lese(feld));
-    board.drucke(feld, selectedCode(*player));
+    rememberPickUp(view, cell.name(), board.lese(cell));
+    board.drucke(cell, selectedCode(*player));
     return true;
 }
 
@@ -125,8 +124,8 @@ bool movePiece(const std::optional<Player>& player, const Cell& destination, Cel
     if (!arrived)
         return false; // a square the checks let through but no piece can land on: a fault
     view.setMessage(message::move);
-    board.drucke(piece->cell.name(), *emptied);
-    board.drucke(destination.name(), *arrived);
+    board.drucke(piece->cell, *emptied);
+    board.drucke(destination, *arrived);
     if (*player == Player::silber && (code == GOLD_ODD || code == GOLD_EVEN))
         sendHome(Player::gold, board, view);
     else if (*player == Player::gold && (code == SILBER_ODD || code == SILBER_EVEN))
@@ -151,17 +150,20 @@ void handOver(WindowView& view)
 
 void auswertung(const std::string& feld, std::int16_t wurf, Board& board, WindowView& view)
 {
+    if (const auto cell = cellNamed(feld))
+        auswertung(*cell, wurf, board, view);
+}
+
+void auswertung(const Cell& cell, std::int16_t wurf, Board& board, WindowView& view)
+{
     const std::string phase = view.text(TextBox::ausgabe2);
     if (phase != prompt::select && phase != prompt::destination)
         return;
-    const auto cell = cellNamed(feld);
-    if (!cell)
-        return;
     const auto player = playerFromText(view.text(TextBox::ausgabe1));
-    const CellCode code = board.lese(feld);
+    const CellCode code = board.lese(cell);
 
-    const bool done = phase == prompt::select ? choosePiece(player, *cell, code, board, view)
-                                              : movePiece(player, *cell, code, wurf, board, view);
+    const bool done = phase == prompt::select ? choosePiece(player, cell, code, board, view)
+                                              : movePiece(player, cell, code, wurf, board, view);
     if (!done)
         return;
     winTest(board, view);

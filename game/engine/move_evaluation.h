@@ -14,5 +14,6 @@ namespace bramlow {
 
 // `feld` names the clicked cell; `wurf` is the last roll, the exact distance to cover.
 void auswertung(const std::string& feld, std::int16_t wurf, Board& board, WindowView& view);
+void auswertung(const Cell& cell, std::int16_t wurf, Board& board, WindowView& view);
 
 } // namespace bramlow

@@ -46,7 +46,7 @@ std::optional<PickedUpPiece> pickedUpPiece(const WindowView& view, const Board& 
     const auto cell = cellNamed(view.text(TextBox::speicher));
     if (!cell)
         return std::nullopt;
-    const CellCode lifted = board.lese(cell->name());
+    const CellCode lifted = board.lese(*cell);
     const auto derived = codeShownBefore(*cell, lifted);
     if (!derived)
         return std::nullopt;

@@ -61,7 +61,7 @@ void Engine::Image1_Click()
         // The code kept at pick-up, not the picked-up code: a Silber piece from an even
         // square shows SILBER_EVEN again.
         if (const auto piece = pickedUpPiece(view_, board_))
-            board_.drucke(piece->cell.name(), piece->before);
+            board_.drucke(piece->cell, piece->before);
     }
     view_.setText(TextBox::ausgabe2, prompt::roll);
     view_.setImage1Enabled(false);

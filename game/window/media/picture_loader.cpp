@@ -1,8 +1,10 @@
 #include "window/media/picture_loader.h"
 
 #include "window/media/fatal_error.h"
+#include "window/media/picture_cache.h"
 #include "window/media/program_files.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -33,8 +35,20 @@ QPixmap loadPictureOrExit(const QString& programDir, const QString& bareName, QW
             kPictureUnreadable, parent);
     }
 
+    // The file as it is now, read once; bytes decoded before are not decoded again.
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        reportFatalErrorAndExit(
+            fileFailureText(path, QStringLiteral("kann nicht gelesen werden (%1).").arg(file.errorString())),
+            kPictureUnreadable, parent);
+    }
+    if (const auto known = cachedPicture(bytes))
+        return *known;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+
     // The content decides, not the name: a text file called "x.bmp" is no picture.
-    QImageReader reader(&file);
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     const QImage image = reader.read();
     if (image.isNull()) {
@@ -46,7 +60,7 @@ QPixmap loadPictureOrExit(const QString& programDir, const QString& bareName, QW
         reportFatalErrorAndExit(fileFailureText(path, QStringLiteral("ist kein gültiges Bild.")), kPictureInvalid,
                                 parent);
     }
-    return QPixmap::fromImage(image);
+    return rememberPicture(bytes, QPixmap::fromImage(image));
 }
 
 } // namespace bramlow

@@ -1,5 +1,6 @@
 #pragma once
-// Pictures are read from disk at every use; nothing is cached.
+// Pictures are read from disk at every use; a file whose bytes were decoded before is not
+// decoded again (picture_cache.h).
 
 #include <QPixmap>
 #include <QString>

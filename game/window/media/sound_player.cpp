@@ -18,12 +18,17 @@ namespace bramlow {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using std::chrono::microseconds;
 using std::chrono::milliseconds;
 
-// 240 frames at 48 kHz are exactly 5 ms: short cues ("gut.wav" is about 45 ms and plays
-// 96 times in a row) lose little to the final device buffer that Play waits for.
+// 240 frames at 48 kHz are exactly 5 ms. The device takes the queue one such buffer at a
+// time; once Play has seen the last of its sound taken, the next Play has the rest of that
+// buffer's period to queue its sound, and then follows it without a gap.
 constexpr int kWantedFrequency = 48000;
 constexpr int kWantedFrames = 240;
+// Play looks at the queue this often once it should be nearly empty: a sound that follows
+// at once is queued well within one buffer period.
+constexpr microseconds kDrainPoll{100};
 // A fresh PulseAudio or PipeWire stream can take long to start its first sound; the
 // device is started on silence so that the first real cue is not the one that waits.
 constexpr int kWarmUpMs = 40;
@@ -43,6 +48,9 @@ struct SoundPlayer::Device {
     SDL_AudioDeviceID id = 0;
     AudioFormat format;
     milliseconds bufferTime{0};
+    // When the device took the last sound in full: its last buffer is heard until a
+    // buffer period later.
+    Clock::time_point lastTaken;
 
     milliseconds timeOf(std::int64_t bytes) const
     {
@@ -96,6 +104,8 @@ SoundPlayer::SoundPlayer(QString programDir)
 SoundPlayer::~SoundPlayer()
 {
     if (device_) {
+        // Let the last buffer of the last sound be heard before the device goes.
+        std::this_thread::sleep_until(device_->lastTaken + device_->bufferTime);
         SDL_CloseAudioDevice(device_->id);
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
@@ -130,20 +140,20 @@ void SoundPlayer::waitUntilPlayed()
     const milliseconds queued = device_->timeOf(SDL_GetQueuedAudioSize(id));
     const Clock::time_point deadline = Clock::now() + queued + 2 * device_->bufferTime + kStallMargin;
 
-    // The queue shrinks one device buffer at a time; sleep until it should be nearly
-    // empty, then look again each millisecond.
+    // The queue shrinks one device buffer at a time, so `left` bytes are taken no sooner
+    // than a buffer period before their own length: sleep until a millisecond before that,
+    // then look again at short intervals. No wait for the last buffer to be heard: the
+    // next sound, queued meanwhile, follows it without a gap.
     for (Uint32 left = SDL_GetQueuedAudioSize(id); left > 0; left = SDL_GetQueuedAudioSize(id)) {
         if (Clock::now() >= deadline) {
             // A stalled device: drop what it did not take, so later cues do not pile up.
             SDL_ClearQueuedAudio(id);
             return;
         }
-        const milliseconds expected = device_->timeOf(left);
-        std::this_thread::sleep_for(std::max(milliseconds(1), expected - device_->bufferTime));
+        const microseconds early = device_->timeOf(left) - device_->bufferTime - milliseconds(1);
+        std::this_thread::sleep_for(std::max(kDrainPoll, early));
     }
-    // The device took the last samples into its buffer; they are heard during the next
-    // buffer period.
-    std::this_thread::sleep_for(device_->bufferTime);
+    device_->lastTaken = Clock::now();
 }
 
 } // namespace bramlow

@@ -2,12 +2,14 @@
 // a real device. The device is opened as 48 kHz, 16-bit stereo, which the disk driver
 // grants as asked, so a wave in that format reaches the file byte for byte. Pictures are
 // tested with the real program and window (startup_failure_test, window_test).
+#include "window/media/picture_loader.h"
 #include "window/media/sound_player.h"
 #include "window/media/wave_guard.h"
 
 #include "test_media_files.h"
 
 #include <QDir>
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -143,6 +145,19 @@ TEST_F(SoundPlayerTest, WithoutADeviceEveryPlayIsSilentAtOnceAndTheDummyDriverCl
     // closing it aborts the process when the device was opened with a changed buffer size.
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     EXPECT_TRUE(SoundPlayer(program).hasDevice());
+}
+
+// Identical bytes may share one decoding, but a file replaced by another of the same size
+// shows the new picture at its next use.
+TEST(PictureLoader, EachUseShowsTheFileAsItIsThen)
+{
+    QTemporaryDir dir;
+    for (const QColor colour : {Qt::red, Qt::blue, Qt::red}) {
+        QImage image(2, 2, QImage::Format_RGB32);
+        image.fill(colour);
+        ASSERT_TRUE(image.save(dir.filePath("07.bmp"), "BMP"));
+        EXPECT_EQ(loadPictureOrExit(dir.path(), "07.bmp").toImage().pixelColor(1, 1), colour) << qPrintable(colour.name());
+    }
 }
 
 TEST(WaveGuard, ClampsEveryDeclaredSizeToTheBytesPresent)
