@@ -2,9 +2,17 @@
 
 #include "twips.h"
 
+#include <QDockWidget>
+#include <QGroupBox>
 #include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QToolBox>
 
 #include <algorithm>
 #include <cmath>
@@ -12,18 +20,82 @@
 namespace trellauto {
 namespace {
 
-bool isQtInnerName(const QString& name)
+// The pages that a paged container places, or the one content widget of a scroll area, an
+// MDI subwindow or a dock widget; nothing for any other widget.
+QWidgetList pagesOf(QWidget* container)
 {
-    return name.startsWith(QLatin1String("qt_"));
+    QWidgetList pages;
+    const auto add = [&](QWidget* page) {
+        if (page)
+            pages.append(page);
+    };
+    if (auto* tabs = qobject_cast<QTabWidget*>(container)) {
+        for (int i = 0; i < tabs->count(); ++i)
+            add(tabs->widget(i));
+    } else if (auto* stack = qobject_cast<QStackedWidget*>(container)) {
+        for (int i = 0; i < stack->count(); ++i)
+            add(stack->widget(i));
+    } else if (auto* box = qobject_cast<QToolBox*>(container)) {
+        for (int i = 0; i < box->count(); ++i)
+            add(box->widget(i));
+    } else if (auto* area = qobject_cast<QScrollArea*>(container)) {
+        add(area->widget());
+    } else if (auto* mdi = qobject_cast<QMdiArea*>(container)) {
+        for (QMdiSubWindow* sub : mdi->subWindowList())
+            add(sub->widget());
+    } else if (auto* dock = qobject_cast<QDockWidget*>(container)) {
+        add(dock->widget());
+    }
+    return pages;
+}
+
+// Containers whose children were placed on them by hand: Designer's "Widget", "Frame" and
+// "Group Box". Every other class makes and places its children itself.
+bool hostsPlacedChildren(const QWidget* widget)
+{
+    const QMetaObject* type = widget->metaObject();
+    return type == &QWidget::staticMetaObject || type == &QFrame::staticMetaObject
+        || qobject_cast<const QGroupBox*>(widget);
+}
+
+// The container whose page `widget` is. A page's parent may be the container's own inner
+// widget (a tab widget's stack, a toolbox's scroll area), so the outermost match within
+// three levels wins.
+QWidget* pageOwner(QWidget* widget)
+{
+    QWidget* owner = nullptr;
+    QWidget* above = widget->parentWidget();
+    for (int level = 0; level < 3 && above && !above->isWindow(); ++level, above = above->parentWidget()) {
+        if (pagesOf(above).contains(widget))
+            owner = above;
+    }
+    return owner;
 }
 
 } // namespace
 
-// The menu bar of the form's main window, or else one placed on the form itself.
+QWidget* QtFormModel::formOf(QWidget* control)
+{
+    QWidget* form = control->parentWidget();
+    while (form && !form->isWindow()) {
+        QWidget* above = pageOwner(form);
+        if (!above) {
+            above = form->parentWidget();
+            if (!above || above->layout())
+                break;
+        }
+        form = above;
+    }
+    return form;
+}
+
+// The menu bar of the main window whose central widget the form is, or else one placed on
+// the form itself.
 QMenuBar* QtFormModel::menuBar() const
 {
-    if (auto* mainWindow = qobject_cast<QMainWindow*>(form_->window())) {
-        if (auto* bar = qobject_cast<QMenuBar*>(mainWindow->menuWidget()))
+    if (auto* mainWindow = qobject_cast<QMainWindow*>(form_->parentWidget())) {
+        if (auto* bar = qobject_cast<QMenuBar*>(mainWindow->menuWidget());
+            bar && mainWindow->centralWidget() == form_)
             return bar;
     }
     for (const Control& control : controls_) {
@@ -33,19 +105,15 @@ QMenuBar* QtFormModel::menuBar() const
     return nullptr;
 }
 
-QtFormModel::QtFormModel(QWidget* form)
-    : form_(form)
+QtFormModel::QtFormModel(QWidget* control)
+    : owner_(control)
+    , form_(formOf(control))
 {
-}
-
-QtFormModel::~QtFormModel()
-{
-    applyPendingGeometry();
 }
 
 std::optional<std::size_t> QtFormModel::controlCount()
 {
-    applyPendingGeometry();
+    pending_.reset();
     controls_.clear();
     if (!form_)
         return std::nullopt;
@@ -64,11 +132,13 @@ void QtFormModel::collectWidgets(QWidget* parent)
         auto* widget = static_cast<QWidget*>(child);
         if (widget->isWindow())
             continue;
-        const QString name = widget->objectName();
-        if (isQtInnerName(name))
-            continue;
-        controls_.push_back({widget, nullptr, name.toStdString()});
-        collectWidgets(widget);
+        controls_.push_back({widget, nullptr, widget->objectName().toStdString()});
+        if (widget->children().isEmpty())
+            continue; // most controls: nothing to look into
+        if (hostsPlacedChildren(widget))
+            collectWidgets(widget);
+        for (QWidget* page : pagesOf(widget))
+            collectWidgets(page);
     }
 }
 
@@ -113,26 +183,30 @@ std::optional<std::string> QtFormModel::controlName(std::size_t index)
 QRect& QtFormModel::pendingGeometry(std::size_t index, QWidget* widget)
 {
     if (!pending_ || pendingIndex_ != index) {
-        applyPendingGeometry();
         pendingIndex_ = index;
         pending_ = widget->geometry();
     }
     return *pending_;
 }
 
-void QtFormModel::applyPendingGeometry()
+void QtFormModel::finishControl(std::size_t index)
 {
-    if (!pending_)
+    if (!pending_ || pendingIndex_ != index)
         return;
-    QWidget* widget = widgetAt(pendingIndex_);
-    if (widget && widget->geometry() != *pending_)
-        widget->setGeometry(*pending_);
+    const QRect geometry = *pending_;
     pending_.reset();
+    QWidget* widget = widgetAt(index);
+    if (widget && widget->geometry() != geometry)
+        widget->setGeometry(geometry);
+}
+
+bool QtFormModel::ownerAlive()
+{
+    return !owner_.isNull();
 }
 
 std::optional<double> QtFormModel::read(std::size_t index, Measure measure)
 {
-    applyPendingGeometry();
     const QWidget* widget = widgetAt(index);
     if (!widget)
         return std::nullopt;

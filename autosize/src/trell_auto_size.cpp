@@ -78,13 +78,13 @@ TrellAutoSize::~TrellAutoSize() = default;
 
 void TrellAutoSize::Init()
 {
-    trellauto::QtFormModel form(parentWidget());
+    trellauto::QtFormModel form(this);
     layout_->init(form);
 }
 
 void TrellAutoSize::Sizechanged()
 {
-    trellauto::QtFormModel form(parentWidget());
+    trellauto::QtFormModel form(this);
     const trellauto::AutoSizeSettings settings{sizeWidth_, sizeHeight_, sizeFonts_,
                                                ignore_.toStdString()};
     layout_->sizechanged(form, settings);

@@ -26,7 +26,13 @@ class LayoutTable;
 class PropertyBag;
 } // namespace trellauto
 
-/// The form is the control's parent widget. The control's own size is held at
+/// The form is the widget the control was designed on: from the control's parent upwards
+/// through every container placed by hand (group boxes, frames, pages of tab, stacked and
+/// toolbox widgets, scroll-area contents), stopping at a window and at a widget that its
+/// parent's layout places, such as a main window's central widget or a form embedded in an
+/// application's layout. Its controls are the widgets placed on it and inside its
+/// containers, never the private children of a composite widget such as a combo box's line
+/// edit; the pages themselves are placed by their containers. The control's own size is held at
 /// 500 x 500 twips (15 twips a pixel), and it is hidden at run time; it still counts
 /// among the form's controls and is moved with them.
 class TRELLAUTO_EXPORT TrellAutoSize : public QWidget {

@@ -129,7 +129,11 @@ void LayoutTable::sizechanged(FormModel& form, const AutoSizeSettings& settings)
     const auto scaleHeight = readScale(form, false);
     const std::size_t reached = std::min(*count, kRows);
     for (std::size_t i = 0; i < reached; ++i) {
-        const LayoutRatios& row = rows_[i];
+        bool alive = false;
+        attempt([&] { alive = form.ownerAlive(); });
+        if (!alive)
+            return; // the table went with its owner
+        const LayoutRatios row = rows_[i]; // a copy: any step may end the owner
         if (!isIgnored(form, i, names)) {
             if (settings.sizeWidth)
                 apply(form, i, Measure::Width, row.width, scaleWidth);
@@ -140,6 +144,7 @@ void LayoutTable::sizechanged(FormModel& form, const AutoSizeSettings& settings)
         }
         apply(form, i, Measure::Left, row.left, scaleWidth);
         apply(form, i, Measure::Top, row.top, scaleHeight);
+        attempt([&] { form.finishControl(i); });
     }
 }
 

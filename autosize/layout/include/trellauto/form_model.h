@@ -32,6 +32,16 @@ public:
     // False when the control lacks the measure or refuses the value.
     virtual bool write(std::size_t index, Measure measure, double value) = 0;
 
+    // Called after the last step of each control in a Sizechanged run, inside that
+    // control's own guard: a host that gathers a control's changes applies them here, so a
+    // failure there costs no other control a step.
+    virtual void finishControl(std::size_t index) { (void)index; }
+
+    // Asked before each control of a Sizechanged run: false once the run must stop because
+    // the auto-size control that owns it is gone (deleted by a handler that the run set off).
+    // The run then touches neither the form nor its own table again.
+    virtual bool ownerAlive() { return true; }
+
     // Lower-cases UTF-8 text the way the host's platform does; applied to both sides of
     // the ignore test, so any consistent rule works.
     virtual std::string toLower(const std::string& text) = 0;

@@ -45,6 +45,9 @@ public:
     // unrounded; a refused value is a failed step. Never writes the table, so a form
     // shrunk to nothing and restored gets its recorded layout back.
     //
+    // The host may delete the table's owner during the run (a resize handler that the run
+    // sets off); FormModel::ownerAlive says so, and the run stops before the next control.
+    //
     // Before the first Init that found a list of controls, Sizechanged does nothing:
     // applying the all-zero table would collapse every control to 0, 0.
     void sizechanged(FormModel& form, const AutoSizeSettings& settings) noexcept;
