@@ -1,9 +1,10 @@
 // The program's windows as a player sees and uses them: the board view's cells on their
 // squares, the controls beside the board, keys and menus, the real auto-size control
 // keeping the form in proportion, whole games played with real mouse clicks, the about
-// screen beside the main window, and the program's end. Then the real program started in
-// a folder that lacks what it cannot run without: it ends with a non-zero status and a
-// German message naming the file and the cause, before its window shows.
+// screen beside the main window, and the program's end. Then every fault that a file
+// beside the program can have, each in a whole game played in a process of its own: a
+// broken picture or control library ends the game with a German message naming the file
+// and the cause and a status of its own; a broken sound does not stop the game.
 
 #include "window/game_app.h"
 #include "window/media/picture_box.h"
@@ -28,10 +29,15 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <functional>
 #include <map>
 #include <stdexcept>
 #include <vector>
+
+// Names a file in test reports.
+void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
 
 namespace bramlow {
 namespace {
@@ -78,12 +84,13 @@ public:
             const QString target = dir_.filePath(name);
             const bool done = name.endsWith(QLatin1String(".wav"))
                                   ? testing::writeFile(target, testing::waveImage({48000, 1, 16}, QByteArray(96, '\0')))
-                                  : QFile::copy(source.filePath(name), target);
+                                  : QFile::link(source.filePath(name), target);
             if (!done)
                 throw std::runtime_error("cannot fill " + target.toStdString());
         }
     }
-    QString path() const { return dir_.path(); }
+    // The fault matrix below runs a whole game again in a program directory it broke.
+    QString path() const { return qEnvironmentVariable("BRAMLOW_BROKEN_PROGRAM_DIR", dir_.path()); }
 
 private:
     QTemporaryDir dir_;
@@ -251,16 +258,17 @@ TEST_F(Window, ResizedEveryControlAndFontFollowsTheFormAndComesBackExactly)
     EXPECT_EQ(layout(), designed);
 }
 
-TEST_F(Window, SilberCarriesAllEightPiecesAcrossWhileGoldPassesAndWins)
+TEST_F(Window, SilberCarriesAllEightPiecesAcrossAndWinsWithEveryPictureAndSoundUsed)
 {
     // Silber starts; each Silber piece goes s1k -> bk6 with a 6, then bk6 -> s2k with a 3.
-    // Gold rolls a 1 every time and ends the turn with the logo.
+    // Gold moves twice with a 2, g16 -> b26 (knocked out there by Silber's second piece)
+    // and g17 -> b27; otherwise it rolls a 1, 4 or 5 and ends the turn with the logo.
     random_.append(silberStarts);
     for (int piece = 1; piece <= 8; ++piece) {
-        for (int face : {6, 1, 3})
+        for (int face : {6, piece <= 2 ? 2 : 1, 3})
             random_.append(drawForFace(face));
         if (piece < 8)
-            random_.append(drawForFace(1));
+            random_.append(drawForFace(4 + piece % 2));
     }
     start();
     ASSERT_EQ(ausgabe1(), "Willkommen bei Bramlow");
@@ -283,16 +291,25 @@ TEST_F(Window, SilberCarriesAllEightPiecesAcrossWhileGoldPassesAndWins)
         SCOPED_TRACE(::testing::Message() << "Silber piece " << piece);
         const int middle = 10 * piece + 6;
         roll();
+        if (piece == 1)
+            click(CellArray::g, 11); // not Silber's: refused
         click(CellArray::s, 10 + piece);
         ASSERT_EQ(ausgabe2(), "Wohin bewegen?");
         EXPECT_TRUE(shows(CellArray::s, 10 + piece, "07.bmp"));
         click(CellArray::b, middle);
-        ASSERT_EQ(named<QLabel>("ausgabe11")->text(), QStringLiteral("Ich gehe!"));
+        ASSERT_EQ(named<QLabel>("ausgabe11")->text(), piece == 2 ? "Ich schmeisse Gold" : "Ich gehe!");
         ASSERT_EQ(ausgabe1(), "Es spielt Spieler Gold");
         EXPECT_TRUE(shows(CellArray::s, 10 + piece, "04.bmp"));
         EXPECT_TRUE(shows(CellArray::b, middle, piece % 2 ? "06.bmp" : "09.bmp"));
         roll();
-        endTurn();
+        if (piece <= 2) {
+            click(CellArray::g, 15 + piece);
+            EXPECT_TRUE(shows(CellArray::g, 15 + piece, "12.bmp"));
+            click(CellArray::b, 25 + piece);
+            EXPECT_TRUE(shows(CellArray::b, 25 + piece, piece == 1 ? "13.bmp" : "10.bmp"));
+        } else {
+            endTurn();
+        }
         ASSERT_EQ(ausgabe1(), "Es spielt Spieler Silber");
         roll();
         click(CellArray::b, middle);
@@ -431,74 +448,112 @@ TEST_F(Window, EndeEndsTheEventLoopAtOnceWithoutClosingAnyWindow)
     }
 }
 
-struct BrokenFolder {
-    const char* name;
-    std::function<void(const QDir&)> breakIt;
-    int status;
-    const char* file;    // named in the message
-    const char* message; // %1 is the file's full path
-};
-
-void PrintTo(const BrokenFolder& row, std::ostream* out) { *out << row.name; }
-
-class StartupFailure : public ::testing::TestWithParam<BrokenFolder> {};
-
-TEST_P(StartupFailure, EndsWithAClearMessageAndANonZeroStatus)
+QByteArray contents(const QString& path)
 {
-    QuickProgramDir dir;
-    const QDir folder(dir.path());
-    GetParam().breakIt(folder);
-
-    // The test's own platform and audio driver (offscreen, disk), and a message box that
-    // closes itself.
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("BRAMLOW_DIALOG_TIMEOUT_MS"), QStringLiteral("50"));
-    program.setProcessEnvironment(environment);
-    // The working directory holds everything the program needs; it must not look there.
-    program.setWorkingDirectory(QStringLiteral(BRAMLOW_PROGRAM_DIR));
-    program.start(folder.filePath(QStringLiteral("bramlow")), {});
-    ASSERT_TRUE(program.waitForFinished(60000)) << "the program did not end";
-    const std::string errors = program.readAllStandardError().toStdString();
-
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << errors;
-    EXPECT_EQ(program.exitCode(), GetParam().status) << errors;
-    const QString message = QString::fromUtf8(GetParam().message).arg(folder.filePath(QString::fromUtf8(GetParam().file)));
-    EXPECT_NE(errors.find(message.toStdString()), std::string::npos) << errors;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+struct FileFault {
+    const char* name;
+    std::function<bool(const QString& path, const QByteArray& original)> make; // the original is gone
+    int pictureStatus; // 0: the picture shows and the game goes on
+    const char* pictureCause;
+    const char* libraryCause; // nullptr: the control still loads and the game goes on
+};
+
+void PrintTo(const FileFault& fault, std::ostream* out) { *out << fault.name; }
+
+std::function<bool(const QString&, const QByteArray&)> writing(QByteArray (*bytes)(const QByteArray& original))
+{
+    return [bytes](const QString& path, const QByteArray& original) {
+        return testing::writeFile(path, bytes(original));
+    };
+}
+
+const char* const kInvalid = "ist kein gültiges Bild.";
+const char* const kNoPlugin = "Die Datei ist keine ladbare Qt-Erweiterung";
+const FileFault kFileFaults[] = {
+    {"missing", [](auto...) { return true; }, 3, "fehlt.", "Die Datei fehlt."},
+    {"empty", writing([](auto) { return QByteArray(); }), 5, kInvalid, kNoPlugin},
+    {"cut_after_30_bytes", writing([](const QByteArray& o) { return o.left(30); }), 5, kInvalid, kNoPlugin},
+    // The library keeps its debug information at its end: what is cut there is never
+    // loaded, and Qt refuses a library cut inside what is loaded.
+    {"cut_in_half", writing([](const QByteArray& o) { return o.left(o.size() / 2); }), 5, kInvalid, nullptr},
+    {"last_byte_cut", writing([](const QByteArray& o) { return o.chopped(1); }), 5, kInvalid, nullptr},
+    {"garbage", writing([](const QByteArray& o) { return QByteArray(o.size(), 'Z'); }), 5, kInvalid, kNoPlugin},
+    {"wave_or_bitmap_in_its_place",
+     writing([](const QByteArray& o) {
+         return contents(BRAMLOW_PROGRAM_DIR + QString(o.startsWith("BM") ? "/gut.wav" : "/01.bmp"));
+     }),
+     5, kInvalid, kNoPlugin},
+    {"png_in_its_place", writing([](auto) { return contents(BRAMLOW_PROGRAM_DIR "/bramlow.png"); }), 0, "", kNoPlugin},
+    {"other_plugin_in_its_place", writing([](auto) { return contents(BRAMLOW_DESIGNER_PLUGIN); }), 5, kInvalid,
+     "Die Erweiterung bietet die Schnittstelle"},
+    {"directory", [](const QString& path, auto) { return QDir().mkdir(path); }, 3, "fehlt.", kNoPlugin},
+    {"unreadable",
+     [](const QString& path, const QByteArray& o) {
+         return testing::writeFile(path, o) && QFile::setPermissions(path, {});
+     },
+     4, "kann nicht gelesen werden: keine Leseberechtigung.", kNoPlugin},
+    {"dangling_link", [](const QString& path, auto) { return QFile::link(path + ".weg", path); }, 3, "fehlt.",
+     "Die Datei fehlt."},
+    {"link_loop", [](const QString& path, auto) { return QFile::link(path, path); }, 3, "fehlt.", "Die Datei fehlt."},
+    {"sparse_100_MB",
+     [](const QString& path, auto) { return testing::writeFile(path, {}) && QFile::resize(path, 100 << 20); }, 5,
+     kInvalid, kNoPlugin},
+};
+
+class BrokenFile : public ::testing::TestWithParam<std::tuple<QString, FileFault>> {};
+
+// The whole game above, run again by this program in a child process whose program
+// directory has one broken file: a broken picture or control library ends the game with
+// the German message and its status, a broken wave gives the desktop's default sound and
+// the game goes on to its end. Never a crash, a hang or a success after a fatal fault.
+TEST_P(BrokenFile, EndsTheGameWithItsMessageOrLetsItGoOn)
+{
+    const auto& [file, fault] = GetParam();
+    QuickProgramDir dir;
+    const QString path = QDir(dir.path()).filePath(file);
+    const QByteArray original = contents(path);
+    ASSERT_TRUE(QFile::remove(path) && fault.make(path, original));
+    QStringList command{QCoreApplication::applicationFilePath(), "--gtest_filter=Window.SilberCarries*"};
+    // Root reads a file of mode 000 all the same; a player does not.
+    if (std::string(fault.name) == "unreadable" && geteuid() == 0) {
+        command = QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"} + command;
+        const QFile::Permissions forAll = QFile::permissions(dir.path()) | QFile::ReadOther | QFile::ExeOther;
+        ASSERT_TRUE(QFile::setPermissions(dir.path(), forAll));
+    }
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("BRAMLOW_BROKEN_PROGRAM_DIR", dir.path());
+    environment.insert("BRAMLOW_DIALOG_TIMEOUT_MS", "50");
+    environment.insert("SDL_DISKAUDIODELAY", "1"); // ms for each 5 ms buffer
+    program.setProcessEnvironment(environment);
+    // The working directory holds every file intact; the program must not look there.
+    program.setWorkingDirectory(BRAMLOW_PROGRAM_DIR);
+    program.start(command.takeFirst(), command);
+    ASSERT_TRUE(program.waitForFinished(120000)) << "the program hangs";
+    const std::string output = (program.readAllStandardOutput() + program.readAllStandardError()).toStdString();
+    ASSERT_EQ(program.exitStatus(), QProcess::NormalExit) << "the program crashed\n" << output;
+
+    const bool picture = file.endsWith(".bmp");
+    const int status = picture ? fault.pictureStatus : file.endsWith(".wav") || !fault.libraryCause ? 0 : 6;
+    EXPECT_EQ(program.exitCode(), status) << output;
+    const QString message = picture ? QStringLiteral("Die Bilddatei „%1“ %2").arg(path, fault.pictureCause)
+                                    : QStringLiteral("Die Steuerelement-Bibliothek „%1“ kann nicht geladen werden: %2")
+                                          .arg(path, fault.libraryCause);
+    EXPECT_TRUE(status == 0 || output.find(message.toStdString()) != std::string::npos) << output;
+}
+
+// The 19 bitmaps, 6 waves and the control library that the build put beside the program.
 INSTANTIATE_TEST_SUITE_P(
-    Folders, StartupFailure,
-    ::testing::Values(
-        BrokenFolder{"without_bramlow_bmp", [](const QDir& d) { QFile::remove(d.filePath("bramlow.bmp")); }, 3,
-                     "bramlow.bmp", "Die Bilddatei „%1“ fehlt."},
-        BrokenFolder{"bramlow_bmp_is_a_folder",
-                     [](const QDir& d) { ASSERT_TRUE(QFile::remove(d.filePath("bramlow.bmp")) && d.mkdir("bramlow.bmp")); }, 3,
-                     "bramlow.bmp", "Die Bilddatei „%1“ fehlt."},
-        BrokenFolder{"bramlow_bmp_not_a_picture",
-                     [](const QDir& d) { ASSERT_TRUE(testing::writeFile(d.filePath("bramlow.bmp"), "BM but only text\n")); },
-                     5, "bramlow.bmp", "Die Bilddatei „%1“ ist kein gültiges Bild."},
-        BrokenFolder{"bramlow_bmp_cut_after_its_header",
-                     [](const QDir& d) { ASSERT_TRUE(QFile::resize(d.filePath("bramlow.bmp"), 30)); }, 5, "bramlow.bmp",
-                     "Die Bilddatei „%1“ ist kein gültiges Bild."},
-        BrokenFolder{"without_wuerfel6_bmp", [](const QDir& d) { QFile::remove(d.filePath("wuerfel6.bmp")); }, 3,
-                     "wuerfel6.bmp", "Die Bilddatei „%1“ fehlt."},
-        BrokenFolder{"without_libTrellAuto_so",
-                     [](const QDir& d) {
-                         for (const QString& name : d.entryList({QStringLiteral("libTrellAuto.so*")}))
-                             QFile::remove(d.filePath(name));
-                     },
-                     6, "libTrellAuto.so", "Die Steuerelement-Bibliothek „%1“ kann nicht geladen werden: Die Datei fehlt."},
-        BrokenFolder{"libTrellAuto_so_of_random_bytes",
-                     [](const QDir& d) { ASSERT_TRUE(testing::writeFile(d.filePath("libTrellAuto.so"), QByteArray(4096, 'Z'))); },
-                     6, "libTrellAuto.so", "„%1“ kann nicht geladen werden: Die Datei ist keine ladbare Qt-Erweiterung"},
-        BrokenFolder{"libTrellAuto_so_is_another_plugin",
-                     [](const QDir& d) {
-                         QFile::remove(d.filePath("libTrellAuto.so"));
-                         ASSERT_TRUE(QFile::copy(BRAMLOW_DESIGNER_PLUGIN, d.filePath("libTrellAuto.so")));
-                     },
-                     6, "libTrellAuto.so", "„%1“ kann nicht geladen werden: Die Erweiterung bietet die Schnittstelle"}),
-    [](const ::testing::TestParamInfo<BrokenFolder>& info) { return std::string(info.param.name); });
+    Files, BrokenFile,
+    ::testing::Combine(::testing::ValuesIn(QDir(BRAMLOW_PROGRAM_DIR).entryList({"*.bmp", "*.wav", "libTrellAuto.so"})),
+                       ::testing::ValuesIn(kFileFaults)),
+    [](const auto& info) {
+        return QString(std::get<0>(info.param)).replace('.', '_').toStdString() + "_" + std::get<1>(info.param).name;
+    });
 
 } // namespace
 } // namespace bramlow

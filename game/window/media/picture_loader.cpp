@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QtEndian>
 
 namespace bramlow {
 
@@ -17,6 +18,21 @@ namespace {
 QString fileFailureText(const QString& path, const QString& cause)
 {
     return QStringLiteral("Die Bilddatei „%1“ %2\nBramlow wird beendet.").arg(path, cause);
+}
+
+// In German, not the system's words: the box is the player's.
+QString unreadableCause(const QString& path)
+{
+    return QFileInfo(path).isReadable() ? QStringLiteral("kann nicht gelesen werden.")
+                                        : QStringLiteral("kann nicht gelesen werden: keine Leseberechtigung.");
+}
+
+// Qt's reader takes a Windows bitmap that was cut short for a whole one, its missing rows
+// left blank. Its file header declares the file's size (0 where a writer left it out).
+bool bitmapCutShort(const QByteArray& bytes)
+{
+    return bytes.startsWith("BM") && bytes.size() >= 6 &&
+           qFromLittleEndian<quint32>(bytes.constData() + 2) > quint32(bytes.size());
 }
 
 } // namespace
@@ -29,19 +45,13 @@ QPixmap loadPictureOrExit(const QString& programDir, const QString& bareName, QW
         reportFatalErrorAndExit(fileFailureText(path, QStringLiteral("fehlt.")), kPictureMissing, parent);
 
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reportFatalErrorAndExit(
-            fileFailureText(path, QStringLiteral("kann nicht gelesen werden (%1).").arg(file.errorString())),
-            kPictureUnreadable, parent);
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        reportFatalErrorAndExit(fileFailureText(path, unreadableCause(path)), kPictureUnreadable, parent);
 
     // The file as it is now, read once; bytes decoded before are not decoded again.
     QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        reportFatalErrorAndExit(
-            fileFailureText(path, QStringLiteral("kann nicht gelesen werden (%1).").arg(file.errorString())),
-            kPictureUnreadable, parent);
-    }
+    if (file.error() != QFileDevice::NoError)
+        reportFatalErrorAndExit(fileFailureText(path, unreadableCause(path)), kPictureUnreadable, parent);
     if (const auto known = cachedPicture(bytes))
         return *known;
     QBuffer buffer(&bytes);
@@ -50,13 +60,10 @@ QPixmap loadPictureOrExit(const QString& programDir, const QString& bareName, QW
     // The content decides, not the name: a text file called "x.bmp" is no picture.
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
-    const QImage image = reader.read();
+    const QImage image = bitmapCutShort(bytes) ? QImage() : reader.read();
     if (image.isNull()) {
-        if (reader.error() == QImageReader::DeviceError) {
-            reportFatalErrorAndExit(
-                fileFailureText(path, QStringLiteral("kann nicht gelesen werden (%1).").arg(reader.errorString())),
-                kPictureUnreadable, parent);
-        }
+        if (reader.error() == QImageReader::DeviceError)
+            reportFatalErrorAndExit(fileFailureText(path, unreadableCause(path)), kPictureUnreadable, parent);
         reportFatalErrorAndExit(fileFailureText(path, QStringLiteral("ist kein gültiges Bild.")), kPictureInvalid,
                                 parent);
     }
