@@ -23,6 +23,7 @@ class QPushButton;
 
 namespace bramlow {
 
+class BoardKeyboard;
 class PictureBox;
 class TextBoxWidget;
 
@@ -33,7 +34,8 @@ public:
     static constexpr int formWidthTwips = 12375;
     static constexpr int formHeightTwips = 8745;
     static QSize formSize(); // in pixels
-    // Exit status when libTrellAuto.so cannot be loaded (the picture errors use 3 to 5).
+    // Exit status when libTrellAuto.so cannot be loaded (the picture errors use 3 to 5,
+    // a fault of the engine 7).
     static constexpr int controlLibraryExitCode = 6;
 
     // `programDir` holds the pictures, the sounds and libTrellAuto.so. Runs Form_Load:
@@ -82,6 +84,10 @@ private:
     void Form_Load();
     void Form_Resize();
     TextBoxWidget* textBox(TextBox box) const;
+    QWidget* boxParent();
+    void showWhatReacts();
+    template <typename Call>
+    void guarded(Call&& call);
 
     QString programDir_;
     SoundPlayer sound_;
@@ -101,6 +107,7 @@ private:
     QGroupBox* frame2_ = nullptr;
     QPushButton* neuBut_ = nullptr;
     QPushButton* ende_ = nullptr;
+    BoardKeyboard* keyboard_ = nullptr;
     std::optional<AutoSizeControl> trellAutoSize1_;
 
     Engine engine_;

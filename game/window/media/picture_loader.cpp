@@ -1,5 +1,6 @@
 #include "window/media/picture_loader.h"
 
+#include "window/media/bitmap_length.h"
 #include "window/media/fatal_error.h"
 #include "window/media/picture_cache.h"
 #include "window/media/program_files.h"
@@ -47,10 +48,11 @@ QPixmap loadPictureOrExit(const QString& programDir, const QString& bareName, QW
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
 
-    // The content decides, not the name: a text file called "x.bmp" is no picture.
+    // The content decides, not the name: a text file called "x.bmp" is no picture, and
+    // neither is a bitmap cut short, whose missing end Qt would paint black.
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
-    const QImage image = reader.read();
+    const QImage image = bitmapComplete(bytes) ? reader.read() : QImage();
     if (image.isNull()) {
         if (reader.error() == QImageReader::DeviceError) {
             reportFatalErrorAndExit(
