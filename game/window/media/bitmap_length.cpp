@@ -36,17 +36,16 @@ bool bitmapComplete(const QByteArray& bytes)
     const qint64 bitsPerPixel = at<quint16>(bytes, core ? 24 : 28);
     const quint32 compression = core ? 0 : at<quint32>(bytes, 30);
 
-    qint64 pixelBytes = 0;
-    if (!rowsOfFixedLength(compression)) {
-        pixelBytes = core ? 0 : at<quint32>(bytes, 34); // the compressed size, as declared
-    } else if (width > 0) {
-        // Rows are padded to four bytes; a height that cannot fit is cut short by definition.
-        const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
-        if (rowBytes > 0 && height > bytes.size() / rowBytes)
-            return false;
-        pixelBytes = rowBytes * height;
-    }
-    return dataStart + pixelBytes <= bytes.size();
+    // The pixel data runs from dataStart to the end of the file.
+    const qint64 available = bytes.size() - dataStart;
+    if (available < 0)
+        return false;
+    if (!rowsOfFixedLength(compression))
+        return at<quint32>(bytes, 34) <= available; // the compressed size, as declared
+    // Rows are padded to four bytes. Counting whole rows keeps a huge declared size from
+    // overflowing; a width of 0 or less is the decoder's to refuse.
+    const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
+    return rowBytes <= 0 || height <= available / rowBytes;
 }
 
 } // namespace bramlow
