@@ -35,6 +35,7 @@ public:
     CellCode lese(const std::string& feld) const;
     void drucke(const std::string& feld, CellCode wert);
     CellCode lese(const Cell& cell) const { return board_.lese(cell); }
+    Position position() const { return board_.position(); }
 
     // The text of ausgabe1: whose turn it is, or the welcome or the win.
     std::string spielerText() const { return view_.text(TextBox::ausgabe1); }
