@@ -2,6 +2,8 @@
 // The program's windows over its lifetime: the main window, created at start and again
 // whenever it is needed after having been closed, and the about screen, which is not a
 // child of the main window and may outlive it. The program ends when neither is open.
+// The options and the computer at the main window belong to the program, so they outlive
+// a main window that is closed and created anew.
 
 #include "bramlow_window.h"
 #include "computer_turns.h"
