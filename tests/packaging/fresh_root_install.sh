@@ -52,37 +52,48 @@ mount -t proc proc "$root/proc"
 mount -t sysfs sysfs "$root/sys"
 mount --bind /dev "$root/dev"
 mount --make-private "$root/dev"
+mount --bind /dev/pts "$root/dev/pts"
+# in_root [NAME=VALUE]... COMMAND...: runs in the root with a clean environment.
+in_root() { chroot "$root" env -i PATH=/usr/games:/usr/sbin:/usr/bin:/sbin:/bin HOME=/root "$@"; }
 
-say "installing ${packages[*]##*/} and a compiler with apt"
-env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root chroot "$root" bash -euo pipefail -c '
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends /packages/*.deb cmake ninja-build g++ >/dev/null
-'
+# install <package or quoted file pattern>...: apt-get install in the root, patterns matched there.
+install() { in_root DEBIAN_FRONTEND=noninteractive bash -c "apt-get install -y -qq --no-install-recommends $* >/dev/null"; }
+# First the game alone, as a player installs it: apt brings the library and the rest.
+say "installing the game with apt"
+in_root apt-get update -qq
+install '/packages/bramlow_*.deb' '/packages/libtrellauto1_*.deb'
 
 say "starting the game until it paints its welcome window"
-env -i PATH=/usr/games:/usr/bin:/bin HOME=/root QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
-    XDG_RUNTIME_DIR=/tmp QT_LOGGING_RULES='*.debug=false;qt.text.drawing.debug=true' \
-    chroot "$root" bash -euo pipefail -c '
+in_root QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR=/tmp \
+    QT_LOGGING_RULES='*.debug=false;qt.text.drawing.debug=true' bash -euo pipefail -c '
     # Qt logs the first text the window paints, once the game has loaded its pictures and its
     # control library and reached its welcome state.
-    coproc game { exec bramlow 2>&1; }
-    trap "kill $game_PID 2>/dev/null || true" EXIT
-    if ! timeout 120 grep -m1 -q "qt\.text\.drawing" <&"${game[0]}"; then
-        echo "the game painted no window; it ended with: $(wait $game_PID; echo $?)" >&2
+    : >/tmp/game.log
+    bramlow 2>>/tmp/game.log &
+    game=$!
+    trap "kill $game 2>/dev/null || true" EXIT
+    # tail follows the log until the game ends, or for two minutes at most.
+    if ! grep -m1 -q "qt\.text\.drawing" < <(timeout 120 tail -n +1 -f --pid=$game /tmp/game.log); then
+        echo "the game painted no window; it wrote:" >&2
+        cat /tmp/game.log >&2
         exit 1
     fi
     echo "welcome window painted by $(readlink -f /usr/games/bramlow)"
 '
 
+say "installing the development files, the Designer plugin and a compiler with apt"
+install '/packages/*.deb' cmake ninja-build g++
 say "building a project that uses find_package(TrellAuto)"
-env -i PATH=/usr/bin:/bin HOME=/root chroot "$root" bash -euo pipefail -c '
-    cmake -S /src/consumer -B /tmp/consumer -G Ninja -DEXAMPLE_DIR=/src/example >/dev/null
-    cmake --build /tmp/consumer >/dev/null
+in_root bash -euo pipefail -c '
+    cmake -S /src/consumer -B /tmp/consumer -G Ninja -DEXAMPLE_DIR=/src/example
+    cmake --build /tmp/consumer
     program=/tmp/consumer/example/autosize_form_example
     if readelf -d "$program" | grep -Eq "RPATH|RUNPATH"; then
         echo "the example was linked with a RUNPATH" >&2; exit 1
     fi
-    ldd "$program" | grep -E "libTrellAuto\.so\.1 => /usr/lib/[^/]+/libTrellAuto\.so\.1 "
+    # From the system library folder (/lib is /usr/lib on Debian 12).
+    if ! ldd "$program" | grep -E "libTrellAuto\.so\.1 => (/usr)?/lib/[^/]+/libTrellAuto\.so\.1 "; then
+        echo "the example does not load the installed library:" >&2; ldd "$program" >&2; exit 1
+    fi
 '
 say "passed"
