@@ -366,7 +366,11 @@ void BramlowWindow::setImage1Enabled(bool enabled)
 
 void BramlowWindow::setDieVisible(bool visible) { wuerfel_->setVisible(visible); }
 
-void BramlowWindow::Play(const std::string& datei) { sound_.Play(datei); }
+void BramlowWindow::Play(const std::string& datei)
+{
+    if (soundOn_)
+        sound_.Play(datei);
+}
 
 // The box of a fatal error opens over the game once the window shows; during the load
 // steps there is nothing to open it over.
