@@ -55,4 +55,20 @@ void Board::drucke(const Cell& cell, CellCode wert)
     slot(*this, cell.letter, cell.first, cell.second) = wert;
 }
 
+Position Board::position() const
+{
+    Position position;
+    for (int square = 0; square < frameSquares; ++square) {
+        const auto cell = cellOf(square);
+        if (!cell)
+            continue;
+        const CellCode code = lese(*cell);
+        if (isSilberPiece(code))
+            position.put(*cell, Occupant::silber);
+        else if (isGoldPiece(code))
+            position.put(*cell, Occupant::gold);
+    }
+    return position;
+}
+
 } // namespace bramlow

@@ -5,6 +5,7 @@
 
 #include "engine/cell_code.h"
 #include "engine/field_name.h"
+#include "engine/position.h"
 #include "engine/window_view.h"
 
 #include <array>
@@ -30,6 +31,9 @@ public:
     // The same for a cell already known, without reading a name.
     CellCode lese(const Cell& cell) const;
     void drucke(const Cell& cell, CellCode wert);
+
+    // Who stands where; a picked-up piece counts where it was lifted.
+    Position position() const;
 
 private:
     // The grid element behind a cell, const or not as `self` is.

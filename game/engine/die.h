@@ -14,6 +14,10 @@ namespace bramlow {
 // std::domain_error rather than hang the window.
 std::int16_t rollDie(RandomSource& random);
 
+// How likely the die shows `face` (1..6): the share of [0, 1) that rollDie maps to it, 5/27
+// for 1..5 and 2/27 for the 6; 0 for any other number.
+double faceOdds(int face);
+
 // x = 0.5 already gives Gold.
 bool silberStarts(float x);
 

@@ -34,6 +34,11 @@ public:
     // The only way to the grids. feld is a field name such as "b34", "s21", "g17".
     CellCode lese(const std::string& feld) const;
     void drucke(const std::string& feld, CellCode wert);
+    CellCode lese(const Cell& cell) const { return board_.lese(cell); }
+    Position position() const { return board_.position(); }
+
+    // The text of ausgabe1: whose turn it is, or the welcome or the win.
+    std::string spielerText() const { return view_.text(TextBox::ausgabe1); }
 
     // The last roll, 0 before the first one.
     std::int16_t wurf() const { return wurf_; }

@@ -6,6 +6,7 @@
 #include "engine/game_texts.h"
 #include "engine/picked_up_piece.h"
 #include "engine/player.h"
+#include "engine/turn_end.h"
 
 #include <optional>
 
@@ -139,9 +140,7 @@ void handOver(WindowView& view)
     if (phase == prompt::select) {
         view.setText(TextBox::ausgabe2, prompt::destination);
     } else if (phase == prompt::destination) {
-        passTurn(view);
-        view.setImage1Enabled(false);
-        view.setText(TextBox::ausgabe2, prompt::roll);
+        endTurnAfterMove(view);
     }
     // Any other prompt: the game has just been won, and the announcement stays.
 }

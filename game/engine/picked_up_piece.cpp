@@ -1,20 +1,9 @@
 #include "engine/picked_up_piece.h"
 
-#include <charconv>
 
 namespace bramlow {
 
 namespace {
-
-std::optional<CellCode> parseCode(const std::string& text)
-{
-    CellCode value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc() || ptr != end)
-        return std::nullopt;
-    return value;
-}
 
 std::optional<CellCode> codeShownBefore(const Cell& cell, CellCode now)
 {
@@ -50,10 +39,9 @@ std::optional<PickedUpPiece> pickedUpPiece(const WindowView& view, const Board& 
     const auto derived = codeShownBefore(*cell, lifted);
     if (!derived)
         return std::nullopt;
-    const auto stored = parseCode(view.text(TextBox::speicher2));
-    const bool sameOwner = stored && *stored != lifted &&
-                           (lifted == SILBER_SELECTED ? isSilberPiece(*stored) : isGoldPiece(*stored));
-    return PickedUpPiece{*cell, sameOwner ? *stored : *derived};
+    // What the game writes to speicher2 is exactly this code; any other text there, even a
+    // code of the same player that does not fit the square, can only come from a fault.
+    return PickedUpPiece{*cell, *derived};
 }
 
 } // namespace bramlow

@@ -21,10 +21,9 @@ struct PickedUpPiece {
 void rememberPickUp(WindowView& view, const std::string& feld, CellCode before);
 
 // The piece in hand: the cell named in speicher must show a picked-up piece. Its former
-// code is the number in speicher2 when that is a code of the same player's piece at rest.
-// Only the game writes speicher2, so anything else there (not a number, another code) can
-// only come from a fault; the former code is then worked out from the cell itself: owner
-// and square colour, or home grid, give exactly one code. Nothing when no piece is in hand.
+// code is worked out from the cell itself (owner and square colour, or home grid, give
+// exactly one code), which is what the game keeps in speicher2; a speicher2 that says
+// otherwise can only come from a fault and is not trusted. Nothing when no piece is in hand.
 std::optional<PickedUpPiece> pickedUpPiece(const WindowView& view, const Board& board);
 
 } // namespace bramlow

@@ -22,12 +22,6 @@ const std::string& playerName(Player player) { return player == Player::silber ?
 
 Player opponentOf(Player player) { return player == Player::silber ? Player::gold : Player::silber; }
 
-void passTurn(WindowView& view)
-{
-    if (const auto current = playerFromText(view.text(TextBox::ausgabe1)))
-        view.setText(TextBox::ausgabe1, playerText(opponentOf(*current)));
-}
-
 bool ownsPiece(Player player, CellCode code)
 {
     return player == Player::silber ? isSilberPiece(code) : isGoldPiece(code);

@@ -1,9 +1,8 @@
 #pragma once
 // The two players as the rules see them. Whose turn it is lives only in the text of
-// ausgabe1; these helpers read and write that text.
+// ausgabe1; these helpers read it, and turn_end.h writes it.
 
 #include "engine/cell_code.h"
-#include "engine/window_view.h"
 
 #include <optional>
 #include <string>
@@ -22,9 +21,6 @@ const std::string& playerText(Player player);
 const std::string& playerName(Player player);
 
 Player opponentOf(Player player);
-
-// ausgabe1 names the other player; a text that names no player is left untouched.
-void passTurn(WindowView& view);
 
 bool ownsPiece(Player player, CellCode code);
 

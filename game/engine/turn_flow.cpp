@@ -1,11 +1,12 @@
-// The turn flow: welcome state, new game, roll, and ending a turn by a click on Image1.
+// The turn flow: welcome state, new game, roll, and ending a turn by a click on Image1
+// (turn_end.cpp).
 #include "engine/engine.h"
 
 #include "engine/die.h"
 #include "engine/field_name.h"
 #include "engine/game_texts.h"
-#include "engine/picked_up_piece.h"
 #include "engine/player.h"
+#include "engine/turn_end.h"
 
 namespace bramlow {
 
@@ -53,18 +54,6 @@ void Engine::wuerfel_Click()
 
 // Reachable whenever Image1 is enabled, also after a win: then ausgabe1 names no player
 // and stays, and the prompt invites a roll that only announces the winner again.
-void Engine::Image1_Click()
-{
-    view_.Play(sound::ende);
-    passTurn(view_);
-    if (view_.text(TextBox::ausgabe2) == prompt::destination) {
-        // The code kept at pick-up, not the picked-up code: a Silber piece from an even
-        // square shows SILBER_EVEN again.
-        if (const auto piece = pickedUpPiece(view_, board_))
-            board_.drucke(piece->cell, piece->before);
-    }
-    view_.setText(TextBox::ausgabe2, prompt::roll);
-    view_.setImage1Enabled(false);
-}
+void Engine::Image1_Click() { endTurnByLogo(view_, board_); }
 
 } // namespace bramlow

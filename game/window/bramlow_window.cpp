@@ -1,6 +1,12 @@
 #include "bramlow_window.h"
 
+#include "accessible_texts.h"
+#include "board_keyboard.h"
+#include "engine/game_texts.h"
+#include "engine_fault.h"
 #include "main_window_form.h"
+#include "message_label.h"
+#include "picture_box_accessible.h"
 #include "text_box_widget.h"
 #include "window/media/fatal_error.h"
 #include "window/media/picture_box.h"
@@ -8,7 +14,7 @@
 #include "window/media/program_files.h"
 #include "window/media/twips.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -16,7 +22,10 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 
+#include <algorithm>
+#include <iterator>
 #include <span>
 
 namespace bramlow {
@@ -80,13 +89,9 @@ void createControl(const ControlDesign& design, QWidget* form)
     case ControlKind::Frame:
         control = new QGroupBox(caption, parent);
         break;
-    case ControlKind::Label: {
-        auto* label = new QLabel(parent);
-        label->setAlignment(Qt::AlignCenter);
-        label->setTextFormat(Qt::PlainText);
-        control = label;
+    case ControlKind::Label:
+        control = new MessageLabel(parent);
         break;
-    }
     }
     control->setObjectName(QString::fromLatin1(design.name));
     control->setGeometry(twipsRect(design.left, design.top, design.width, design.height));
@@ -123,6 +128,7 @@ BramlowWindow::BramlowWindow(const QString& programDir, RandomSource& random)
     , engine_(*this, random)
 {
     setObjectName(QStringLiteral("Bramlow"));
+    PictureBoxAccessible::install();
     buildForm();
     buildMenus();
 
@@ -167,9 +173,25 @@ void BramlowWindow::buildForm()
     speicher_ = designedControl<TextBoxWidget>(form, "speicher");
     speicher2_ = designedControl<TextBoxWidget>(form, "speicher2");
 
+    image2_->setAccessibleName(QStringLiteral("Hintergrund des Spielbretts"));
+    image1_->setAccessibleName(QStringLiteral("Logo: Zug beenden"));
+    image1_->setAccessibleDescription(QStringLiteral("Beendet den Zug, ohne eine Figur zu bewegen."));
+    wuerfel_->setAccessibleDescription(QStringLiteral("Würfelt für den Spieler am Zug."));
+
+    // The keyboard layer comes last, so that its frame lies in front of every control.
+    std::vector<PictureBox*> stops;
+    for (const auto* array : {&b_, &s_, &g_})
+        std::copy_if(array->begin(), array->end(), std::back_inserter(stops), [](PictureBox* c) { return c; });
+    stops.insert(stops.end(), {wuerfel_, image1_});
+    keyboard_ = new BoardKeyboard(form, std::move(stops), wuerfel_);
+    keyboard_->setObjectName(QStringLiteral("boardKeyboard"));
+    keyboard_->setGeometry(QRect(QPoint(), formSize()));
+
     setTabOrder(neuBut_, ende_);
     setTabOrder(ende_, ausgabe1_);
     setTabOrder(ausgabe1_, ausgabe2_);
+    // After the window's own keyboard order, the board.
+    setTabOrder(ausgabe2_, keyboard_);
     neuBut_->setFocus();
 
     connect(neuBut_, &QPushButton::clicked, this, &BramlowWindow::neu_but_Click);
@@ -186,6 +208,9 @@ void BramlowWindow::buildBoardView(QWidget* form)
         // s(18) was drawn five twips larger than its neighbours.
         const int extent = (array.data() == s_.data() && index == 18) ? cellTwips + 5 : cellTwips;
         cell->setGeometry(twipsRect(squareLeft(column), squareTop(row), extent, extent));
+        const CellArray which = *name == 'b' ? CellArray::b : *name == 's' ? CellArray::s : CellArray::g;
+        cell->setAccessibleName(cellAccessibleName(which, index, UNUSED_CELL));
+        cell->setAccessibleDescription(cellAccessibleDescription(which, index));
         array[static_cast<std::size_t>(index)] = cell;
     };
     for (int t = 1; t <= 8; ++t)
@@ -251,7 +276,7 @@ void BramlowWindow::Form_Load()
     form->installEventFilter(this);
 
     image1_->setPictureAndRefresh(loadPictureOrExit(programDir_, QStringLiteral("bramlow.bmp")));
-    wuerfel_->setPictureAndRefresh(loadPictureOrExit(programDir_, QStringLiteral("wuerfel6.bmp")));
+    setDiePicture("wuerfel6.bmp");
     image2_->setPictureAndRefresh(loadPictureOrExit(programDir_, QStringLiteral("bramlow.bmp")));
     setWindowTitle(QStringLiteral("Bramlow"));
     engine_.Main();
@@ -304,7 +329,12 @@ TextBoxWidget* BramlowWindow::textBox(TextBox box) const
 
 std::string BramlowWindow::text(TextBox box) const { return textBox(box)->text(); }
 
-void BramlowWindow::setText(TextBox box, const std::string& text) { textBox(box)->setText(text); }
+void BramlowWindow::setText(TextBox box, const std::string& text)
+{
+    textBox(box)->setText(text);
+    if (box == TextBox::ausgabe2)
+        showWhatReacts();
+}
 
 void BramlowWindow::setMessage(const std::string& caption)
 {
@@ -314,22 +344,77 @@ void BramlowWindow::setMessage(const std::string& caption)
 void BramlowWindow::setCellPicture(CellArray array, std::int16_t index, const std::string& file)
 {
     // The engine only names cells that exist; any other index has no picture to change.
-    if (PictureBox* target = cell(array, index))
-        target->setPictureAndRefresh(loadPictureOrExit(programDir_, QString::fromStdString(file)));
+    if (PictureBox* target = cell(array, index)) {
+        target->setPictureAndRefresh(loadPictureOrExit(programDir_, QString::fromStdString(file), boxParent()));
+        target->setAccessibleName(cellAccessibleName(array, index, codeOfCellPicture(file)));
+        keyboard_->stopChanged(target);
+    }
 }
 
 void BramlowWindow::setDiePicture(const std::string& file)
 {
-    wuerfel_->setPictureAndRefresh(loadPictureOrExit(programDir_, QString::fromStdString(file)));
+    wuerfel_->setPictureAndRefresh(loadPictureOrExit(programDir_, QString::fromStdString(file), boxParent()));
+    wuerfel_->setAccessibleName(dieAccessibleName(file));
+    keyboard_->stopChanged(wuerfel_);
 }
 
-void BramlowWindow::setImage1Enabled(bool enabled) { image1_->setEnabled(enabled); }
+void BramlowWindow::setImage1Enabled(bool enabled)
+{
+    image1_->setEnabled(enabled);
+    showWhatReacts();
+}
 
 void BramlowWindow::setDieVisible(bool visible) { wuerfel_->setVisible(visible); }
 
-void BramlowWindow::Play(const std::string& datei) { sound_.Play(datei); }
+void BramlowWindow::Play(const std::string& datei)
+{
+    if (soundOn_)
+        sound_.Play(datei);
+}
 
-void BramlowWindow::neu_but_Click() { engine_.neu_but_Click(); }
+// The box of a fatal error opens over the game once the window shows; during the load
+// steps there is nothing to open it over.
+QWidget* BramlowWindow::boxParent() { return isVisible() ? this : nullptr; }
+
+// A pointing hand over whatever a click acts on now: the die in the roll phase, the logo
+// while it is enabled, every cell while a piece or a destination is to be chosen.
+void BramlowWindow::showWhatReacts()
+{
+    const auto point = [](QWidget* control, bool reacts) {
+        if (reacts)
+            control->setCursor(Qt::PointingHandCursor);
+        else
+            control->unsetCursor();
+    };
+    const std::string& phase = ausgabe2_->text();
+    for (const auto* array : {&b_, &s_, &g_}) {
+        for (PictureBox* cell : *array)
+            if (cell)
+                point(cell, phase == prompt::select || phase == prompt::destination);
+    }
+    point(wuerfel_, phase == prompt::roll);
+    point(image1_, image1_->isEnabled());
+}
+
+// Every handler calls the engine through here: an exception escaping it is a fault of the
+// program, reported in a German box before the program ends, never an abort without a word.
+template <typename Call>
+void BramlowWindow::guarded(Call&& call)
+{
+    try {
+        call();
+    } catch (...) {
+        reportEngineFaultAndExit(boxParent());
+    }
+}
+
+void BramlowWindow::neu_but_Click()
+{
+    // Input waits while the 96 cells are set up to their sounds; the cursor says so.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    guarded([this] { engine_.neu_but_Click(); });
+}
 
 void BramlowWindow::menuNeu_Click() { neu_but_Click(); }
 
@@ -342,14 +427,14 @@ void BramlowWindow::menuEnde_Click() { ende_Click(); }
 
 void BramlowWindow::menuHilfe_Click() { emit aboutRequested(); }
 
-void BramlowWindow::wuerfel_Click() { engine_.wuerfel_Click(); }
+void BramlowWindow::wuerfel_Click() { guarded([this] { engine_.wuerfel_Click(); }); }
 
-void BramlowWindow::Image1_Click() { engine_.Image1_Click(); }
+void BramlowWindow::Image1_Click() { guarded([this] { engine_.Image1_Click(); }); }
 
-void BramlowWindow::b_Click(int index) { engine_.b_Click(static_cast<std::int16_t>(index)); }
+void BramlowWindow::b_Click(int index) { guarded([=, this] { engine_.b_Click(static_cast<std::int16_t>(index)); }); }
 
-void BramlowWindow::s_Click(int index) { engine_.s_Click(static_cast<std::int16_t>(index)); }
+void BramlowWindow::s_Click(int index) { guarded([=, this] { engine_.s_Click(static_cast<std::int16_t>(index)); }); }
 
-void BramlowWindow::g_Click(int index) { engine_.g_Click(static_cast<std::int16_t>(index)); }
+void BramlowWindow::g_Click(int index) { guarded([=, this] { engine_.g_Click(static_cast<std::int16_t>(index)); }); }
 
 } // namespace bramlow

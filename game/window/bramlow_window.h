@@ -23,6 +23,7 @@ class QPushButton;
 
 namespace bramlow {
 
+class BoardKeyboard;
 class PictureBox;
 class TextBoxWidget;
 
@@ -33,7 +34,8 @@ public:
     static constexpr int formWidthTwips = 12375;
     static constexpr int formHeightTwips = 8745;
     static QSize formSize(); // in pixels
-    // Exit status when libTrellAuto.so cannot be loaded (the picture errors use 3 to 5).
+    // Exit status when libTrellAuto.so cannot be loaded (the picture errors use 3 to 5,
+    // a fault of the engine 7).
     static constexpr int controlLibraryExitCode = 6;
 
     // `programDir` holds the pictures, the sounds and libTrellAuto.so. Runs Form_Load:
@@ -44,6 +46,10 @@ public:
     // The cell `index` (11..88) of an array; nullptr for an index the array lacks.
     PictureBox* cell(CellArray array, int index) const;
     QWidget* form() const { return centralWidget(); }
+    // Read only: the computer chooses its move from the position, then clicks like a person.
+    const Engine& engine() const { return engine_; }
+    // Off: Play returns at once without a sound.
+    void setSoundOn(bool on) { soundOn_ = on; }
 
     // WindowView
     std::string text(TextBox box) const override;
@@ -82,6 +88,10 @@ private:
     void Form_Load();
     void Form_Resize();
     TextBoxWidget* textBox(TextBox box) const;
+    QWidget* boxParent();
+    void showWhatReacts();
+    template <typename Call>
+    void guarded(Call&& call);
 
     QString programDir_;
     SoundPlayer sound_;
@@ -101,8 +111,10 @@ private:
     QGroupBox* frame2_ = nullptr;
     QPushButton* neuBut_ = nullptr;
     QPushButton* ende_ = nullptr;
+    BoardKeyboard* keyboard_ = nullptr;
     std::optional<AutoSizeControl> trellAutoSize1_;
 
+    bool soundOn_ = true;
     Engine engine_;
 };
 

@@ -24,7 +24,8 @@ constexpr ControlDesign controls[] = {
     {"Frame2", Frame, Form, 9120, 3960, 3255, 3135, "Meldungen", nullptr, 0, none, silver, false},
     {"ausgabe1", TextBox, Frame2, 120, 360, 3015, 1215, nullptr, "Times New Roman", 14.25, red, blue, false},
     {"ausgabe2", TextBox, Frame2, 120, 1800, 3015, 1095, nullptr, "Times New Roman", 14.25, highlighted, blue, false},
-    {"ausgabe11", Label, Frame2, 120, 2640, 2775, 375, nullptr, "Arial", 9.75, darkBlue, none, false},
+    // The message line lies in front of the lower edge of ausgabe2, on the frame's colour.
+    {"ausgabe11", Label, Frame2, 120, 2640, 2775, 375, nullptr, "Arial", 9.75, darkBlue, silver, false},
     {"wuerfel", FramedPicture, Form, 9960, 7440, 1485, 1110, nullptr, nullptr, 0, none, none, false},
     {"speicher", TextBox, Form, 7920, 7920, 855, 375, "Text1", nullptr, 0, none, none, true},
     {"speicher2", TextBox, Form, 9000, 7200, 855, 375, "Text1", nullptr, 0, none, none, true},

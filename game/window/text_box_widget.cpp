@@ -16,6 +16,8 @@ TextBoxWidget::TextBoxWidget(QWidget* parent)
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setLineWrapMode(QTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Qt's own menu (Copy, Select All) would be English; the box needs none.
+    setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
 void TextBoxWidget::setText(const std::string& text)

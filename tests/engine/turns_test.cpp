@@ -171,11 +171,11 @@ TEST(Faults, namesAndIndexesThatAreNoCellChangeNothing)
 }
 
 // Silber holds b57 (an even square) after a roll of 2 and `box` is overwritten; then Silber
-// moves it sideways to b77 (passing Gold on b67) or ends the turn. A speicher2 without a code
-// of Silber's piece is worked out from the square: the piece moves, or goes back as
-// SILBER_EVEN. A speicher that names no piece in hand (s13 holds one, not lifted) leaves it
-// lifted; an ausgabe1 without its holder moves nothing (Gold would otherwise carry Silber's
-// piece) but ends the turn.
+// moves it sideways to b77 (passing Gold on b67) or ends the turn. A speicher2 that is not the
+// code of Silber's piece on b57 (another player's, another square's) is worked out from the
+// square: the piece moves, or goes back as SILBER_EVEN. A speicher that names no piece in
+// hand (s13 holds one, not lifted) leaves it lifted; an ausgabe1 without its holder moves
+// nothing (Gold would otherwise carry Silber's piece) but ends the turn.
 TEST(Faults, brokenMemoryTextsNeitherLoseNorDuplicateAPiece)
 {
     const Log move = {"ausgabe11 := Ich gehe!", "play gut.wav",
@@ -185,6 +185,7 @@ TEST(Faults, brokenMemoryTextsNeitherLoseNorDuplicateAPiece)
     const std::pair<TextBox, std::string> rows[] = {
         {TextBox::speicher2, ""},   {TextBox::speicher2, "neun"},  {TextBox::speicher2, " 9"},
         {TextBox::speicher2, "7"},  {TextBox::speicher2, "99999"}, {TextBox::speicher2, "13"},
+        {TextBox::speicher2, "8"},  {TextBox::speicher2, "6"},
         {TextBox::speicher, "b99"}, {TextBox::speicher, "s13"},    {TextBox::ausgabe1, goldTurn},
     };
     for (const auto& [box, text] : rows) {

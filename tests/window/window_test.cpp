@@ -1,17 +1,22 @@
 // The program's windows as a player sees and uses them: the board view's cells on their
 // squares, the controls beside the board, keys and menus, the real auto-size control
 // keeping the form in proportion, whole games played with real mouse clicks, the about
-// screen beside the main window, and the program's end. Then every fault that a file
-// beside the program can have, each in a whole game played in a process of its own: a
-// broken picture or control library ends the game with a German message naming the file
-// and the cause and a status of its own; a broken sound does not stop the game.
+// screen beside the main window, and the program's end. Beyond the window's description:
+// every message readable in the message line, faults during a game in a German box over
+// it, and turns played by keyboard alone, with cursors and a screen reader following.
+// Then every fault that a file beside the program can have, each in a whole game played
+// in a process of its own: a broken picture or control library ends the game with a
+// German message naming the file and the cause and a status of its own; a broken sound
+// does not stop the game.
 
+#include "engine/game_texts.h"
 #include "window/game_app.h"
 #include "window/media/picture_box.h"
 #include "window/media/twips.h"
 
 #include "test_media_files.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -24,17 +29,19 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <QWindow>
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <stdexcept>
 #include <vector>
+
+#include <unistd.h>
 
 // Names a file in test reports.
 void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
@@ -221,18 +228,19 @@ TEST_F(Window, TabRunsFromNeuesSpielThroughTheTextBoxesAndTheMenusCarryTheirShor
 {
     start();
     QStringList order;
-    for (int step = 0; step < 5; ++step) {
+    for (int step = 0; step < 6; ++step) {
         order << QApplication::focusWidget()->objectName();
         QTest::keyClick(main()->windowHandle(), Qt::Key_Tab);
     }
-    EXPECT_EQ(order, QString("Neu_but ende ausgabe1 ausgabe2 Neu_but").split(' '));
+    EXPECT_EQ(order, QString("Neu_but ende ausgabe1 ausgabe2 boardKeyboard Neu_but").split(' '));
     QStringList menus;
     for (QAction* menu : main()->menuBar()->actions()) {
         menus << menu->text() + ':';
         for (QAction* entry : menu->menu()->actions())
             menus << entry->text() + ' ' + entry->shortcut().toString();
     }
-    EXPECT_EQ(menus, QStringList({"Datei:", "neues Spiel Ctrl+N", "Ende Ctrl+Q", "Hilfe:", "Hilfe Ctrl+H"}));
+    EXPECT_EQ(menus, QStringList({"Datei:", "neues Spiel Ctrl+N", "Ende Ctrl+Q", "Optionen:", "Computer spielt Silber ",
+                                  "Computer spielt Gold ", " ", "Ton ", "Hilfe:", "Hilfe Ctrl+H"}));
 }
 
 TEST_F(Window, ResizedEveryControlAndFontFollowsTheFormAndComesBackExactly)
@@ -446,6 +454,134 @@ TEST_F(Window, EndeEndsTheEventLoopAtOnceWithoutClosingAnyWindow)
         EXPECT_EQ(aboutUnloaded.count(), 0);
         EXPECT_EQ(noWindowLeft_.count(), 0);
     }
+}
+
+void press(QWidget* window, Qt::Key key, int times = 1)
+{
+    for (int i = 0; i < times; ++i)
+        QTest::keyClick(window->windowHandle(), key);
+}
+
+std::string spoken(QWidget* stop, QAccessible::Text text = QAccessible::Name)
+{
+    return QAccessible::queryAccessibleInterface(stop)->text(text).toStdString();
+}
+
+bool pointing(QWidget* control) { return control->cursor().shape() == Qt::PointingHandCursor; }
+
+// Each message lies whole inside the message line, dark blue on the frame's silver where
+// the line lies over ausgabe2's blue box, at the designed size and at twice that: every
+// pixel of the line blends those two colours, and no glyph is cut at its edge.
+TEST_F(Window, EveryMessageIsReadableWholeInTheMessageLine)
+{
+    start();
+    const QRgb silver = qRgb(192, 192, 192);
+    for (int scale : {1, 2}) {
+        resizeFormTo(BramlowWindow::formSize() * scale);
+        for (const std::string* text : {&message::ownPiece, &message::startRow, &message::opponentHome,
+                                        &message::wrongDistance, &message::backwards, &message::move,
+                                        &message::captureGold, &message::captureSilber}) {
+            main()->setMessage(*text);
+            const QImage line = named("Frame2")->grab(named("ausgabe11")->geometry()).toImage();
+            int ink = 0;
+            int wrong = 0;
+            for (int y = 0; y < line.height(); ++y) {
+                for (int x = 0; x < line.width(); ++x) {
+                    const QColor pixel = line.pixelColor(x, y);
+                    const bool rim = x == 0 || y == 0 || x == line.width() - 1 || y == line.height() - 1;
+                    ink += pixel.rgb() != silver;
+                    wrong += rim ? pixel.rgb() != silver
+                                 : std::abs(pixel.blue() - 192) > 2 || std::abs(pixel.red() - pixel.green()) > 2;
+                }
+            }
+            EXPECT_TRUE(ink > 0 && wrong == 0) << *text << " at " << scale << "x: " << wrong << " wrong pixels";
+        }
+    }
+}
+
+// A fault of the program while the window shows ends it with its status and a German box
+// over the game: a cell Index that no control has, a random source that never gives a
+// number below 1, a cell picture that is missing.
+TEST_F(Window, AFaultDuringAGameEndsWithAGermanBoxOverTheGame)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    start();
+    for (int draw = 0; draw < 1000; ++draw)
+        random_.append(2.0f);
+    const auto roll = [&] {
+        main()->setText(TextBox::ausgabe2, prompt::roll);
+        main()->wuerfel_Click();
+    };
+    const std::tuple<const char*, std::function<void()>, int, const char*> rows[] = {
+        {"a click on b99", [&] { main()->b_Click(99); }, 7, "Ein Feld, das es nicht gibt, wurde angesprochen"},
+        {"a roll", roll, 7, "Der Zufallsgenerator liefert keine Zahl zwischen 0 und 1"},
+        {"03.bmp", [&] { main()->setCellPicture(CellArray::s, 11, "03.bmp"); }, 3, "03.bmp.* fehlt"},
+    };
+    const auto boxOwner = [] {
+        const QWidget* owner = QApplication::activeModalWidget()->parentWidget();
+        std::fprintf(stderr, "Box über %s\n", owner ? qPrintable(owner->objectName()) : "nichts");
+    };
+    for (const auto& [what, act, status, message] : rows) {
+        EXPECT_EXIT(
+            {
+                QTimer::singleShot(0, boxOwner);
+                act();
+            },
+            ::testing::ExitedWithCode(status), std::string(message) + ".*Box über Bramlow")
+            << what;
+    }
+}
+
+// Enter starts the game under the busy cursor; four Tabs lead past the window's own
+// keyboard order to the board, which speaks for the framed stop. Silber rolls a 2 on the
+// die, goes to s11 by way of g18 and b18, picks it up with Return and moves it two squares
+// right with Space; Gold goes right past the board onto the die, finds the logo disabled
+// before the roll, rolls, and ends the turn through the logo's accessible press action.
+// The cursor points at what reacts; the logo's border keeps its colour while disabled.
+// Then a right click on a text box opens no menu (Qt's own would be English).
+TEST_F(Window, ATurnOfEachPlayerByKeyboardIsPointedAtAndSpoken)
+{
+    for (float draw : {silberStarts, drawForFace(2), drawForFace(4)})
+        random_.append(draw);
+    start();
+    QWidget* board = named("boardKeyboard");
+    QWidget* logo = named("Image1");
+    PictureBox* b12 = main()->cell(CellArray::b, 12);
+    Qt::CursorShape setUpCursor = Qt::ArrowCursor;
+    QObject::connect(
+        named<QTextEdit>("ausgabe2"), &QTextEdit::textChanged, board,
+        [&] { setUpCursor = QApplication::overrideCursor()->shape(); }, Qt::SingleShotConnection);
+    press(main(), Qt::Key_Return);
+    EXPECT_EQ(setUpCursor, Qt::WaitCursor);
+    press(main(), Qt::Key_Tab, 4);
+    ASSERT_EQ(QApplication::focusWidget(), board);
+    EXPECT_TRUE(pointing(named("wuerfel")) && !pointing(logo) && !pointing(b12));
+    const QColor border = logo->grab().toImage().pixelColor(0, 0);
+    press(main(), Qt::Key_Space);
+    EXPECT_EQ(spoken(board), "Würfel: 2");
+    EXPECT_TRUE(!pointing(named("wuerfel")) && pointing(logo) && pointing(b12));
+    EXPECT_EQ(logo->grab().toImage().pixelColor(0, 0), border);
+    press(main(), Qt::Key_Left);
+    press(main(), Qt::Key_Up);
+    press(main(), Qt::Key_Left, 8);
+    press(main(), Qt::Key_Return);
+    EXPECT_EQ(spoken(board), "s11, Startfeld von Silber, Silber-Figur, ausgewählt");
+    press(main(), Qt::Key_Right, 2);
+    EXPECT_EQ(spoken(board, QAccessible::Description), "Spielbrett, Reihe 1 von unten, Spalte 2 von links");
+    press(main(), Qt::Key_Space);
+    EXPECT_EQ(spoken(b12), "b12, helles Feld, Silber-Figur");
+    press(main(), Qt::Key_Right, 8);
+    press(main(), Qt::Key_Up);
+    EXPECT_EQ(spoken(board), "Logo: Zug beenden");
+    press(main(), Qt::Key_Space);
+    EXPECT_EQ(ausgabe1(), "Es spielt Spieler Gold") << "the disabled logo ended the turn";
+    press(main(), Qt::Key_Down);
+    press(main(), Qt::Key_Space);
+    QAccessible::queryAccessibleInterface(logo)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(ausgabe1(), "Es spielt Spieler Silber");
+    EXPECT_FALSE(random_.overrun());
+    QTest::mouseClick(main()->windowHandle(), Qt::RightButton, {}, named("ausgabe2")->mapTo(main(), QPoint(20, 20)));
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "Qt's English menu";
 }
 
 QByteArray contents(const QString& path)

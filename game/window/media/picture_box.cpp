@@ -24,7 +24,8 @@ void PictureBox::paintEvent(QPaintEvent*)
     QPainter painter(this);
     QRect target = rect();
     if (border_) {
-        painter.setPen(palette().color(QPalette::WindowText));
+        // The border keeps its colour when the box is disabled (the logo between turns).
+        painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
         painter.drawRect(target.adjusted(0, 0, -1, -1));
         target.adjust(1, 1, -1, -1);
     }
@@ -49,7 +50,13 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
     }
     event->accept();
     // A press inside that is released outside is no click.
-    if (isEnabled() && isVisible() && rect().contains(event->position().toPoint()))
+    if (rect().contains(event->position().toPoint()))
+        click();
+}
+
+void PictureBox::click()
+{
+    if (isEnabled() && isVisible())
         emit clicked(index_);
 }
 

@@ -20,6 +20,9 @@ public:
     void setPictureAndRefresh(const QPixmap& picture);
     const QPixmap& picture() const { return picture_; }
 
+    // A click from the keyboard: the same as the mouse's, so nothing while disabled or hidden.
+    void click();
+
 signals:
     void clicked(int index);
 

@@ -1,5 +1,6 @@
 #include "window/media/picture_loader.h"
 
+#include "window/media/bitmap_length.h"
 #include "window/media/fatal_error.h"
 #include "window/media/picture_cache.h"
 #include "window/media/program_files.h"
@@ -9,7 +10,6 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
-#include <QtEndian>
 
 namespace bramlow {
 
@@ -25,14 +25,6 @@ QString unreadableCause(const QString& path)
 {
     return QFileInfo(path).isReadable() ? QStringLiteral("kann nicht gelesen werden.")
                                         : QStringLiteral("kann nicht gelesen werden: keine Leseberechtigung.");
-}
-
-// Qt's reader takes a Windows bitmap that was cut short for a whole one, its missing rows
-// left blank. Its file header declares the file's size (0 where a writer left it out).
-bool bitmapCutShort(const QByteArray& bytes)
-{
-    return bytes.startsWith("BM") && bytes.size() >= 6 &&
-           qFromLittleEndian<quint32>(bytes.constData() + 2) > quint32(bytes.size());
 }
 
 } // namespace
@@ -57,10 +49,11 @@ QPixmap loadPictureOrExit(const QString& programDir, const QString& bareName, QW
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
 
-    // The content decides, not the name: a text file called "x.bmp" is no picture.
+    // The content decides, not the name: a text file called "x.bmp" is no picture, and
+    // neither is a bitmap cut short, whose missing end Qt would paint black.
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
-    const QImage image = bitmapCutShort(bytes) ? QImage() : reader.read();
+    const QImage image = bitmapComplete(bytes) ? reader.read() : QImage();
     if (image.isNull()) {
         if (reader.error() == QImageReader::DeviceError)
             reportFatalErrorAndExit(fileFailureText(path, unreadableCause(path)), kPictureUnreadable, parent);

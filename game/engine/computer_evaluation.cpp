@@ -1,0 +1,95 @@
+#include "engine/computer_evaluation.h"
+
+#include "engine/die.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+namespace bramlow {
+
+namespace {
+
+// Up or down for Silber, left or right for Gold.
+int lane(Player player, Square square) { return player == Player::silber ? square / 10 : square % 10; }
+
+const SquareSet& boardSquares()
+{
+    static const SquareSet board = [] {
+        SquareSet all;
+        for (int row = 1; row <= 8; ++row) {
+            for (int column = 1; column <= 8; ++column)
+                all.insert(static_cast<Square>(row * 10 + column));
+        }
+        return all;
+    }();
+    return board;
+}
+
+// The steps `hunter` can expect to take from the other player with its next roll: for each
+// face, the most advanced piece it can land on, weighed by the face's odds.
+double expectedCapture(const Position& position, Player hunter, double bonus)
+{
+    const Player prey = opponentOf(hunter);
+    const SquareSet targets = position.pieces(prey) & boardSquares();
+    if (targets.empty())
+        return 0.0;
+    std::array<int, 7> best{};
+    position.pieces(hunter).without(targetRow(hunter)).forEach([&](Square from) {
+        for (int face = 1; face <= 6; ++face) {
+            (Position::reach(hunter, from, face) & targets).forEach([&](Square to) {
+                best[face] = std::max(best[face], progress(prey, to));
+            });
+        }
+    });
+    double expected = 0.0;
+    for (int face = 1; face <= 6; ++face) {
+        if (best[face] > 0)
+            expected += faceOdds(face) * (best[face] + bonus);
+    }
+    return expected;
+}
+
+} // namespace
+
+int stepsToGo(const Position& position, Player player)
+{
+    std::array<int, 80> lanes{};
+    int travelling = 0, steps = 0;
+    position.pieces(player).without(targetRow(player)).forEach([&](Square square) {
+        steps += 9 - progress(player, square);
+        if (travelling < 80)
+            lanes[travelling++] = lane(player, square);
+    });
+    std::array<int, 8> freeTargets{};
+    int free = 0;
+    targetRow(player).without(position.pieces(player)).forEach([&](Square square) {
+        freeTargets[free++] = lane(player, square);
+    });
+    // Pairing both sorted lists is the cheapest way to fill the free cells.
+    std::sort(lanes.begin(), lanes.begin() + travelling);
+    for (int i = 0; i < std::min(travelling, free); ++i)
+        steps += std::abs(lanes[i] - freeTargets[i]);
+    return steps;
+}
+
+double evaluate(const Position& position, Player me, Player toMove, const EvaluationWeights& weights)
+{
+    const Player other = opponentOf(me);
+    if (position.hasWon(me))
+        return wonValue;
+    if (position.hasWon(other))
+        return -wonValue;
+    double value = weights.race * (stepsToGo(position, other) - stepsToGo(position, me));
+    if (weights.nextCapture == 0.0 && weights.laterCapture == 0.0)
+        return value;
+    const double myChance = expectedCapture(position, me, weights.captureBonus);
+    const double theirChance = expectedCapture(position, other, weights.captureBonus);
+    if (toMove == me)
+        value += weights.nextCapture * myChance - weights.laterCapture * theirChance;
+    else
+        value += weights.laterCapture * myChance - weights.nextCapture * theirChance;
+    return value;
+}
+
+} // namespace bramlow

@@ -1,0 +1,42 @@
+#include "picture_box_accessible.h"
+
+#include "window/media/picture_box.h"
+
+namespace bramlow {
+
+namespace {
+
+QAccessibleInterface* pictureBoxInterface(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(PictureBox::staticMetaObject.className()))
+        return new PictureBoxAccessible(static_cast<PictureBox*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+PictureBoxAccessible::PictureBoxAccessible(PictureBox* box)
+    : QAccessibleWidget(box, QAccessible::Button)
+{
+}
+
+QStringList PictureBoxAccessible::actionNames() const { return QAccessibleWidget::actionNames() << pressAction(); }
+
+void PictureBoxAccessible::doAction(const QString& actionName)
+{
+    if (actionName == pressAction())
+        static_cast<PictureBox*>(widget())->click();
+    else
+        QAccessibleWidget::doAction(actionName);
+}
+
+void PictureBoxAccessible::install()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(pictureBoxInterface);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+} // namespace bramlow
