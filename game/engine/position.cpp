@@ -87,6 +87,24 @@ const SquareSet& targetRow(Player player)
     return rows[static_cast<int>(player)];
 }
 
+std::optional<CellCode> restingCode(const Cell& cell, Occupant who)
+{
+    const bool silber = who == Occupant::silber;
+    if (cell.letter != 'b') {
+        const bool silberHome = cell.letter == 's';
+        if (who == Occupant::none)
+            return silberHome ? SILBER_HOME_EMPTY : GOLD_HOME_EMPTY;
+        if (silber != silberHome)
+            return std::nullopt;
+        return silber ? SILBER_HOME : GOLD_HOME;
+    }
+    if (who == Occupant::none)
+        return isOddSquare(cell) ? EMPTY_ODD : EMPTY_EVEN;
+    if (isOddSquare(cell))
+        return silber ? SILBER_ODD : GOLD_ODD;
+    return silber ? SILBER_EVEN : GOLD_EVEN;
+}
+
 Occupant Position::at(Square square) const
 {
     if (pieces(Player::silber).contains(square))

@@ -4,6 +4,7 @@
 // It is 32 bytes, which lets the computer try moves on copies. It knows no names and no
 // codes: the engine fills it from its grids, and the window's names stay at the boundary.
 
+#include "engine/cell_code.h"
 #include "engine/field_name.h"
 #include "engine/player.h"
 #include "engine/square_set.h"
@@ -74,6 +75,8 @@ public:
     // All of the player's target row is taken by their pieces.
     bool hasWon(Player player) const;
 
+    bool operator==(const Position&) const = default;
+
 private:
     std::array<SquareSet, 2> pieces_;
 };
@@ -82,6 +85,10 @@ Occupant occupantOf(Player player);
 
 // How far the square is from `player`'s start row along their way: Silber's column, Gold's row.
 inline int progress(Player player, Square square) { return player == Player::silber ? square % 10 : square / 10; }
+
+// The code a cell shows with `who` on it, not picked up; nothing where that piece cannot
+// stand (Gold in Silber's home, Silber in Gold's).
+std::optional<CellCode> restingCode(const Cell& cell, Occupant who);
 
 // The player's target row: Silber's column 9, Gold's row 9.
 const SquareSet& targetRow(Player player);
