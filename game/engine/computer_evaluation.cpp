@@ -54,12 +54,11 @@ double expectedCapture(const Position& position, Player hunter, double bonus)
 
 int stepsToGo(const Position& position, Player player)
 {
-    std::array<int, 80> lanes{};
+    std::array<int, frameSquares> lanes{};
     int travelling = 0, steps = 0;
     position.pieces(player).without(targetRow(player)).forEach([&](Square square) {
         steps += 9 - progress(player, square);
-        if (travelling < 80)
-            lanes[travelling++] = lane(player, square);
+        lanes[travelling++] = lane(player, square);
     });
     std::array<int, 8> freeTargets{};
     int free = 0;

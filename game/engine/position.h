@@ -32,11 +32,12 @@ struct Move {
     bool operator==(const Move&) const = default;
 };
 
-// Room for every move of a player who stands on all 80 cells open to them, 13 destinations
-// each at most (a roll of 6: forward 0..6, and to either side by what is left).
+// Room for every move of a player who stands on every cell, as a grid written wildly could
+// show, with 13 destinations each at most (a roll of 6: forward 0..6, and to either side by
+// what is left).
 class MoveList {
 public:
-    static constexpr int capacity = 80 * 13;
+    static constexpr int capacity = 96 * 13;
     void add(Move move) { moves_[count_++] = move; }
     int size() const { return count_; }
     bool empty() const { return count_ == 0; }

@@ -2,7 +2,7 @@
 // The move generator of position.h against the engine itself: on a random position after a
 // random roll, a cell takes the player's piece exactly when the generator says the piece
 // may be moved, a destination takes it exactly when the generator lists the move, and then
-// the engine's position is the generator's. The test runs a few thousand positions, the
+// the engine's position is the generator's. The test runs two thousand positions, the
 // program bench/engine/generator_check a million.
 
 #include "engine/engine.h"

@@ -11,7 +11,7 @@ TEST(MoveGenerator, takesExactlyThePiecesAndDestinationsTheEngineAccepts)
 {
     QuietTable table;
     std::mt19937 random(20261207u);
-    for (int i = 0; i < 3'000; ++i) {
+    for (int i = 0; i < 2'000; ++i) {
         const Position position = randomPosition(random);
         const Player player = i % 2 == 0 ? Player::silber : Player::gold;
         const int roll = 1 + i / 2 % 6;
