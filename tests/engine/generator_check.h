@@ -75,9 +75,7 @@ inline std::string generatorDisagreement(QuietTable& table, const Position& posi
 {
     const MoveList moves = position.legalMoves(player, roll);
     const SquareSet movable = position.pieces(player).without(targetRow(player));
-    const auto where = [&](const Cell& cell) {
-        return cell.name() + ", " + playerText(player) + ", roll " + std::to_string(roll);
-    };
+    const std::string turn = ", " + playerText(player) + ", roll " + std::to_string(roll);
     table.setUp(position, player, roll);
     for (int square = 0; square < frameSquares; ++square) {
         const auto cell = cellOf(square);
@@ -85,7 +83,7 @@ inline std::string generatorDisagreement(QuietTable& table, const Position& posi
             continue;
         table.click(*cell);
         if ((table.texts[1] == "Wohin bewegen?") != movable.contains(static_cast<Square>(square)))
-            return "pick-up of " + where(*cell);
+            return "pick-up of " + cell->name() + turn;
         if (table.texts[1] != "Welche Figur bewegen?")
             table.setUp(position, player, roll);
     }
@@ -103,13 +101,13 @@ inline std::string generatorDisagreement(QuietTable& table, const Position& posi
         table.click(*cell);
         const bool accepted = table.texts[1] != "Wohin bewegen?";
         if (accepted != (std::find(moves.begin(), moves.end(), move) != moves.end()))
-            return "from " + cellOf(from)->name() + " to " + where(*cell);
+            return "from " + cellOf(from)->name() + " to " + cell->name() + turn;
         if (!accepted)
             continue;
         Position after = position;
         after.play(player, move);
         if (table.engine.position() != after)
-            return "position after " + cellOf(from)->name() + " to " + where(*cell);
+            return "position after " + cellOf(from)->name() + " to " + cell->name() + turn;
         table.setUp(position, player, roll);
         table.click(*cellOf(from));
     }
