@@ -68,6 +68,9 @@ public:
     // The squares a piece of `player` on `from` may land on with `roll`, whatever stands
     // there; empty for a roll outside 1..6.
     static const SquareSet& reach(Player player, Square from, int roll);
+    // The same for every roll at once: element r for the roll r, element 0 for any roll.
+    // `from` is 0..99.
+    static const std::array<SquareSet, 7>& reachByRoll(Player player, Square from);
 
     // Plays a move of `player` from legalMoves: a captured piece goes to the
     // highest-numbered free cell of its owner's start row.
