@@ -68,8 +68,9 @@ inline Position randomPosition(std::mt19937& random)
     return position;
 }
 
-// The first disagreement, or "": every cell is tried for the pick-up, and every cell as the
-// destination of one of the player's pieces chosen by `random`.
+// The first disagreement, or "": every cell is tried for the pick-up (and every move must
+// start where one is taken), and every cell as the destination of one of the player's pieces
+// chosen by `random`.
 inline std::string generatorDisagreement(QuietTable& table, const Position& position, Player player, int roll,
                                          std::mt19937& random)
 {
@@ -86,6 +87,10 @@ inline std::string generatorDisagreement(QuietTable& table, const Position& posi
             return "pick-up of " + cell->name() + turn;
         if (table.texts[1] != "Welche Figur bewegen?")
             table.setUp(position, player, roll);
+    }
+    for (const Move move : moves) {
+        if (!movable.contains(move.from))
+            return "a move from " + cellOf(move.from)->name() + ", which the engine does not let go" + turn;
     }
     if (movable.empty())
         return "";
