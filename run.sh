@@ -12,7 +12,7 @@ packages=(
     libsdl2-dev
     fonts-liberation
     libgtest-dev libgmock-dev libbenchmark-dev
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file lintian mmdebstrap debian-archive-keyring
 )
 
 install_missing() {

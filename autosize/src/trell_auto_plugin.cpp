@@ -7,13 +7,11 @@
 
 namespace {
 
-const QString kProgId = QStringLiteral("TrellAuto.TrellAutoSize");
-// Must match "Class"/"Id" in trellauto.json.
-const QUuid kClassId(QStringLiteral("{98af51eb-552c-4d28-ad15-a8b2f39c4ca7}"));
+const QUuid kClassId(QLatin1String(trellauto::kClassId));
 
 bool namesTheControlClass(const QString& name)
 {
-    if (name.compare(kProgId, Qt::CaseInsensitive) == 0)
+    if (name.compare(QLatin1String(trellauto::kProgId), Qt::CaseInsensitive) == 0)
         return true;
     const QString braced = name.startsWith(QLatin1Char('{')) ? name : QLatin1Char('{') + name + QLatin1Char('}');
     const QUuid id(braced);

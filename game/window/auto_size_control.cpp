@@ -33,9 +33,9 @@ TrellControlFactory* loadControlFactory(const QString& programDir, QString& caus
         return nullptr;
     }
     const QJsonObject identity = metaData.value(QLatin1String("MetaData")).toObject();
-    if (identity.value(QLatin1String("ProgId")).toString() != QLatin1String(autoSizeProgId)) {
+    if (identity.value(QLatin1String("ProgId")).toString() != QLatin1String(trellauto::kProgId)) {
         cause = QStringLiteral("Die Erweiterung enthält das Steuerelement „%1“ nicht.")
-                    .arg(QLatin1String(autoSizeProgId));
+                    .arg(QLatin1String(trellauto::kProgId));
         return nullptr;
     }
 
@@ -58,10 +58,10 @@ std::optional<AutoSizeControl> AutoSizeControl::create(const QString& programDir
     TrellControlFactory* factory = loadControlFactory(programDir, cause);
     if (!factory)
         return std::nullopt;
-    QWidget* control = factory->createControl(QLatin1String(autoSizeProgId), form);
+    QWidget* control = factory->createControl(QLatin1String(trellauto::kProgId), form);
     if (!control) {
         cause = QStringLiteral("Die Erweiterung kann das Steuerelement „%1“ nicht erzeugen.")
-                    .arg(QLatin1String(autoSizeProgId));
+                    .arg(QLatin1String(trellauto::kProgId));
         return std::nullopt;
     }
     control->setObjectName(QStringLiteral("TrellAutoSize1"));

@@ -14,7 +14,6 @@ class TrellControlFactory;
 namespace bramlow {
 
 inline constexpr const char* controlLibraryName = "libTrellAuto.so";
-inline constexpr const char* autoSizeProgId = "TrellAuto.TrellAutoSize";
 
 // Loads `<programDir>/libTrellAuto.so` and checks that it offers the control factory and
 // names "TrellAuto.TrellAutoSize" in its metadata before any of its code runs. On failure

@@ -327,7 +327,11 @@ void BramlowWindow::setImage1Enabled(bool enabled) { image1_->setEnabled(enabled
 
 void BramlowWindow::setDieVisible(bool visible) { wuerfel_->setVisible(visible); }
 
-void BramlowWindow::Play(const std::string& datei) { sound_.Play(datei); }
+void BramlowWindow::Play(const std::string& datei)
+{
+    if (soundOn_)
+        sound_.Play(datei);
+}
 
 void BramlowWindow::neu_but_Click() { engine_.neu_but_Click(); }
 

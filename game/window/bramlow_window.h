@@ -44,6 +44,10 @@ public:
     // The cell `index` (11..88) of an array; nullptr for an index the array lacks.
     PictureBox* cell(CellArray array, int index) const;
     QWidget* form() const { return centralWidget(); }
+    // Read only: the computer chooses its move from the position, then clicks like a person.
+    const Engine& engine() const { return engine_; }
+    // Off: Play returns at once without a sound.
+    void setSoundOn(bool on) { soundOn_ = on; }
 
     // WindowView
     std::string text(TextBox box) const override;
@@ -103,6 +107,7 @@ private:
     QPushButton* ende_ = nullptr;
     std::optional<AutoSizeControl> trellAutoSize1_;
 
+    bool soundOn_ = true;
     Engine engine_;
 };
 

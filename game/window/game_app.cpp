@@ -4,6 +4,7 @@
 #include "bramlow_window.h"
 
 #include <QApplication>
+#include <QMenuBar>
 
 namespace bramlow {
 
@@ -39,7 +40,11 @@ void GameApp::openMainWindow()
     main_ = window;
     connect(window, &BramlowWindow::aboutRequested, this, &GameApp::showAbout);
     connect(window, &QObject::destroyed, this, &GameApp::mainWindowGone);
+    options_.addMenuTo(*window->menuBar());
+    window->setSoundOn(options_.soundOn());
+    connect(&options_, &GameOptions::changed, window, [this, window] { window->setSoundOn(options_.soundOn()); });
     window->show();
+    computer_.follow(window);
 }
 
 void GameApp::showAbout()

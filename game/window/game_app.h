@@ -2,8 +2,13 @@
 // The program's windows over its lifetime: the main window, created at start and again
 // whenever it is needed after having been closed, and the about screen, which is not a
 // child of the main window and may outlive it. The program ends when neither is open.
+// The options and the computer at the main window belong to the program, so they outlive
+// a main window that is closed and created anew.
 
 #include "bramlow_window.h"
+#include "computer_turns.h"
+#include "demo_interruption.h"
+#include "game_options.h"
 #include "engine/random_source.h"
 #include "window/about/about_screen.h"
 
@@ -27,6 +32,8 @@ public:
 
     BramlowWindow* mainWindow() const { return main_; }
     AboutScreen* aboutScreen() const { return about_; }
+    GameOptions& options() { return options_; }
+    ComputerTurns& computer() { return computer_; }
 
 signals:
     // The last window of the program has closed; main() ends the event loop on it.
@@ -41,6 +48,10 @@ private:
     RandomSource& random_;
     QPointer<BramlowWindow> main_;
     QPointer<AboutScreen> about_;
+    GameOptions options_;
+    DemoInterruption demoInterruption_{options_};
+    // The computer waits while the about screen is open.
+    ComputerTurns computer_{options_, [this] { return !about_.isNull(); }};
 };
 
 } // namespace bramlow

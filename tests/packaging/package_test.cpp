@@ -16,7 +16,7 @@ namespace {
 
 // Generous: a guard against a hung game or tool, not a measure of speed.
 constexpr int kGuardMs = 60000;
-const QString kLauncher = QStringLiteral("usr/" INSTALL_BINDIR "/bramlow");
+const QString kLauncher = QStringLiteral("usr/" GAMES_DIR "/bramlow");
 
 QString dpkgDeb(const QStringList& arguments)
 {
@@ -29,16 +29,16 @@ QString dpkgDeb(const QStringList& arguments)
 
 const QStringList kPackages = QDir(QStringLiteral(BRAMLOW_DEB_DIR)).entryList({QStringLiteral("*.deb")});
 
-// Every package of the build unpacked into one scratch root, which is also the game's
-// XDG_RUNTIME_DIR (private to the user, as Qt wants it).
+// Every package of the build unpacked into one root inside a scratch folder, which is the game's
+// XDG_RUNTIME_DIR (private to the user, as Qt wants it; a package may set the root's mode).
 const QDir& root()
 {
     static QTemporaryDir scratch;
     static const QDir unpacked = [] {
         EXPECT_FALSE(kPackages.isEmpty()) << "no package in " BRAMLOW_DEB_DIR;
         for (const QString& deb : kPackages)
-            dpkgDeb({QStringLiteral("-x"), deb, scratch.path()});
-        return QDir(scratch.path());
+            dpkgDeb({QStringLiteral("-x"), deb, scratch.filePath(QStringLiteral("root"))});
+        return QDir(scratch.filePath(QStringLiteral("root")));
     }();
     return unpacked;
 }
@@ -60,7 +60,7 @@ TEST(Package, TheLauncherAndTheMenuEntryLeadToTheGameWithAllItLoadsBesideIt)
     const QSettings entry(root().filePath(QStringLiteral("usr/share/applications/io.github.bramlow.Bramlow.desktop")),
                           QSettings::IniFormat);
     const QString exec = entry.value(QStringLiteral("Desktop Entry/Exec")).toString().section(QLatin1Char(' '), 0, 0);
-    const QDir path(root().filePath(QStringLiteral("usr/" INSTALL_BINDIR)));
+    const QDir path(root().filePath(QStringLiteral("usr/" GAMES_DIR)));
     EXPECT_EQ(QFileInfo(path.filePath(exec)).canonicalFilePath(), programDir() + QStringLiteral("/bramlow"))
         << "Exec=" << exec.toStdString();
 }
@@ -85,7 +85,7 @@ std::pair<QString, int> runGame(const QString& workingDir, bool untilWelcome)
                                       {"BRAMLOW_DIALOG_TIMEOUT_MS", "50"},
                                       {"QT_LOGGING_RULES", "*.debug=false;qt.text.drawing.debug=true"}})
         env.insert(QLatin1String(name), QLatin1String(value));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root().path());
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QFileInfo(root().path()).path());
     QProcess game;
     game.setProcessEnvironment(env);
     game.setWorkingDirectory(workingDir);

@@ -1,8 +1,11 @@
 #pragma once
 // The one header a host shares with the TrellAuto plugin: create a control by its
-// programmatic name, then call its members late-bound by fixed dispatch identifiers.
+// programmatic name (kProgId), then call its members late-bound by the fixed dispatch
+// identifiers in trellauto::dispid.
 // A host includes this header only, never the control's classes, and loads the plugin
 // with QPluginLoader from its own directory.
+
+#include "trellauto/trellauto_identity.h"
 
 #include <QtPlugin>
 #include <QString>
@@ -12,18 +15,6 @@
 class QWidget;
 
 namespace trellauto {
-
-// Fixed dispatch identifiers of the control's automation interface. They never change
-// between builds or Qt versions; the plugin maps them to members through its own table.
-namespace dispid {
-inline constexpr qint32 Ignore = 0x68030000;
-inline constexpr qint32 SizeHeight = 0x68030001;
-inline constexpr qint32 SizeWidth = 0x68030002;
-inline constexpr qint32 SizeFonts = 0x68030003;
-inline constexpr qint32 Enabled = 0x68030004;
-inline constexpr qint32 Sizechanged = 0x60030005;
-inline constexpr qint32 Init = 0x6003000A;
-} // namespace dispid
 
 // How a member is called: a method, or one side of a property.
 enum class DispatchKind { Method, PropertyGet, PropertyPut };

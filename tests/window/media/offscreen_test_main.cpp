@@ -1,8 +1,10 @@
 // The main() of every test here: a real QApplication on the offscreen platform, and SDL's
 // disk audio driver into /dev/null, unless the environment names others (CTest sets
 // them), so the tests and their discovery at build time never need a display or a sound
-// card; the disk driver plays at a real device's pace, so Play's waiting is tested too.
+// card, and settings go to a scratch folder; the disk driver plays at a real device's
+// pace, so Play's waiting is tested too.
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +16,9 @@ int main(int argc, char** argv)
         qputenv("SDL_AUDIODRIVER", "disk");
         qputenv("SDL_DISKAUDIOFILE", "/dev/null");
     }
+    // Settings are kept in a folder of this run, never in the user's own.
+    const QTemporaryDir configHome;
+    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,78 @@
+#include "game_options.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+
+#include <cstdio>
+
+namespace bramlow {
+
+namespace {
+
+// Saved in the user's configuration folder as bramlow/bramlow.conf.
+const QString kSettingsName = QStringLiteral("bramlow");
+
+// A value that is not a truth value (an edited or damaged file) is reported and the
+// entry keeps its default; the file is left as it is until the entry is chosen again.
+bool readFlag(const QSettings& settings, const QString& key, bool byDefault)
+{
+    const QVariant value = settings.value(key);
+    if (!value.isValid())
+        return byDefault;
+    const QString text = value.toString();
+    if (text == QLatin1String("true") || text == QLatin1String("false"))
+        return text == QLatin1String("true");
+    const QString warning = QStringLiteral("Bramlow: Die Einstellung „%1“ in „%2“ hat den ungültigen Wert „%3“; es gilt „%4“.")
+                                .arg(key, settings.fileName(), text,
+                                     byDefault ? QStringLiteral("an") : QStringLiteral("aus"));
+    std::fprintf(stderr, "%s\n", warning.toLocal8Bit().constData());
+    return byDefault;
+}
+
+} // namespace
+
+GameOptions::GameOptions()
+{
+    setUpEntry(computerSilber_, "menuComputerSilber", "Optionen/ComputerSpieltSilber", false);
+    setUpEntry(computerGold_, "menuComputerGold", "Optionen/ComputerSpieltGold", false);
+    setUpEntry(sound_, "menuTon", "Optionen/Ton", true);
+}
+
+void GameOptions::setUpEntry(QAction& entry, const char* objectName, const char* key, bool byDefault)
+{
+    const QString settingsKey = QString::fromLatin1(key);
+    entry.setObjectName(QString::fromLatin1(objectName));
+    entry.setCheckable(true);
+    entry.setChecked(readFlag(QSettings(kSettingsName, kSettingsName), settingsKey, byDefault));
+    // Only a person's choice (triggered) is saved; the command line's and the demo's end
+    // (setChecked) are not.
+    connect(&entry, &QAction::triggered, this, [settingsKey](bool checked) {
+        QSettings(kSettingsName, kSettingsName).setValue(settingsKey, checked);
+    });
+    connect(&entry, &QAction::toggled, this, &GameOptions::changed);
+}
+
+bool GameOptions::computerPlays(Player player) const
+{
+    return (player == Player::silber ? computerSilber_ : computerGold_).isChecked();
+}
+
+void GameOptions::setComputerForThisRun(ComputerSides sides)
+{
+    computerSilber_.setChecked(sides.silber);
+    computerGold_.setChecked(sides.gold);
+}
+
+void GameOptions::addMenuTo(QMenuBar& bar)
+{
+    auto* menu = new QMenu(QStringLiteral("Optionen"), &bar);
+    menu->setObjectName(QStringLiteral("menuOptionen"));
+    menu->addAction(&computerSilber_);
+    menu->addAction(&computerGold_);
+    menu->addSeparator();
+    menu->addAction(&sound_);
+    bar.insertMenu(bar.actions().value(1), menu);
+}
+
+} // namespace bramlow

@@ -1,0 +1,46 @@
+#pragma once
+// The menu "Optionen": whether the computer plays Silber, Gold or both (the demo), and
+// whether sounds are played. A person's choice in the menu is saved with QSettings and
+// holds from the next start on; the command line's choice holds for one run only.
+
+#include "computer_argument.h"
+#include "engine/player.h"
+
+#include <QAction>
+#include <QObject>
+
+class QMenuBar;
+
+namespace bramlow {
+
+class GameOptions : public QObject {
+    Q_OBJECT
+public:
+    // Reads the saved choices; without any, the computer plays neither side and sounds play.
+    GameOptions();
+
+    bool computerPlays(Player player) const;
+    bool anyComputer() const { return computerPlays(Player::silber) || computerPlays(Player::gold); }
+    // The computer plays both sides: it also starts every game itself.
+    bool demo() const { return computerPlays(Player::silber) && computerPlays(Player::gold); }
+    bool soundOn() const { return sound_.isChecked(); }
+
+    // Ticks the two computer entries as given, without saving them.
+    void setComputerForThisRun(ComputerSides sides);
+
+    // Puts the menu "Optionen" with the shared entries behind the first menu of `bar`.
+    void addMenuTo(QMenuBar& bar);
+
+signals:
+    // An entry was ticked or cleared, by a person or by the program.
+    void changed();
+
+private:
+    void setUpEntry(QAction& entry, const char* objectName, const char* key, bool byDefault);
+
+    QAction computerSilber_{QStringLiteral("Computer spielt Silber")};
+    QAction computerGold_{QStringLiteral("Computer spielt Gold")};
+    QAction sound_{QStringLiteral("Ton")};
+};
+
+} // namespace bramlow

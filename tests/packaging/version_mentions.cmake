@@ -1,0 +1,15 @@
+# Every find_package(TrellAuto x.y ...) in the given files asks for the library's own
+# major.minor, and each file has one:  cmake -DVERSION=1.3.19 -DFILES=a;b -P
+string(REGEX MATCH "^[0-9]+\\.[0-9]+" wanted "${VERSION}")
+foreach(file IN LISTS FILES)
+    file(READ "${file}" text)
+    string(REGEX MATCHALL "find_package\\(TrellAuto [0-9.]+" asked "${text}")
+    if(NOT asked)
+        message(FATAL_ERROR "${file} has no find_package(TrellAuto <version>)")
+    endif()
+    foreach(call IN LISTS asked)
+        if(NOT call STREQUAL "find_package(TrellAuto ${wanted}")
+            message(FATAL_ERROR "${file}: '${call}', but the library is ${VERSION}")
+        endif()
+    endforeach()
+endforeach()
