@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cmath>
 #include <stdexcept>
+#include <tuple>
 #include <vector>
 
 namespace trellauto {
@@ -59,44 +60,37 @@ private:
 };
 
 // A label and the auto-size control itself on a 12000 x 9000 form, after Init given a new inner
-// size: widths and Left follow the inner width, heights, Top and fonts the inner height.
+// size: widths and Left follow the inner width, heights, Top and fonts the inner height. Each
+// row: the new width and height, the switches and what the label becomes.
 TEST(Sizechanged, FollowsTheFormUnderEachSwitch)
 {
-    const struct {
-        const char* name;
-        double width, height;
-        AutoSizeSettings settings;
-        Geometry label;
-    } cases[] = {
+    const std::tuple<const char*, double, double, AutoSizeSettings, Geometry> cases[] = {
         {"twice as wide: fonts stay", 24000, 9000, {}, {240, 360, 6000, 1200, 9.75}},
         {"twice as tall: fonts double", 12000, 18000, {}, {120, 720, 3000, 2400, 19.5}},
         {"SizeWidth off: Left still follows", 24000, 18000, {false, true, true}, {240, 720, 3000, 2400, 19.5}},
         {"SizeHeight off: Top still follows", 24000, 18000, {true, false, true}, {240, 720, 6000, 1200, 19.5}},
         {"SizeFonts off", 24000, 18000, {true, true, false}, {240, 720, 6000, 2400, 9.75}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, width, height, settings, label] : cases) {
+        SCOPED_TRACE(name);
         FakeForm form(12000, 9000, {"Label1", "TrellAutoSize1"},
                       {{120, 360, 3000, 1200, 9.75}, {9360, 0, 495, 495, 8.25}});
         LayoutTable table;
         table.init(form);
-        form.width = c.width;
-        form.height = c.height;
-        table.sizechanged(form, c.settings);
-        EXPECT_EQ(form.geometries[0], c.label);
-        EXPECT_EQ(form.geometries[1], (Geometry{9360 * c.width / 12000, 0, 495, 495, 8.25})) << "ignored: only moved";
+        form.width = width;
+        form.height = height;
+        table.sizechanged(form, settings);
+        EXPECT_EQ(form.geometries[0], label);
+        EXPECT_EQ(form.geometries[1], (Geometry{9360 * width / 12000, 0, 495, 495, 8.25})) << "ignored: only moved";
     }
 }
 
-// Ignored controls keep their size and font but are still moved.
+// Ignored controls keep their size and font but are still moved. Each row: the Ignore text, the
+// controls' names and which of them are ignored.
 TEST(Sizechanged, IgnoreListDecidesWhoKeepsItsSize)
 {
-    const struct {
-        const char* name;
-        std::string ignore;
-        std::vector<std::string> controls;
-        std::vector<bool> ignored;
-    } cases[] = {
+    using Names = std::vector<std::string>;
+    const std::tuple<const char*, std::string, Names, std::vector<bool>> cases[] = {
         {"case does not matter on either side", "label1;LABEL2;", {"Label1", "label2", "Label3"}, {true, true, false}},
         {"array name matches every element", "b;", {"b", "b", "bb", "b"}, {true, true, false, true}},
         {"second name lacks its semicolon", "Label1;Label2", {"Label1", "Label2"}, {true, false}},
@@ -104,15 +98,15 @@ TEST(Sizechanged, IgnoreListDecidesWhoKeepsItsSize)
         {"empty name matches no unnamed control", ";;Label1;", {"", "Label1"}, {false, true}},
     };
     const Geometry kept{300, 300, 300, 300, 10.0}, resized{300, 300, 600, 600, 20.0};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        FakeForm form(3000, 3000, c.controls, std::vector<Geometry>(c.controls.size(), {150, 150, 300, 300, 10.0}));
+    for (const auto& [name, ignore, controls, ignored] : cases) {
+        SCOPED_TRACE(name);
+        FakeForm form(3000, 3000, controls, std::vector<Geometry>(controls.size(), {150, 150, 300, 300, 10.0}));
         LayoutTable table;
         table.init(form);
         form.width = form.height = 6000;
-        table.sizechanged(form, {true, true, true, c.ignore});
-        for (std::size_t i = 0; i < c.controls.size(); ++i)
-            EXPECT_EQ(form.geometries[i], c.ignored[i] ? kept : resized) << "control " << i;
+        table.sizechanged(form, {true, true, true, ignore});
+        for (std::size_t i = 0; i < controls.size(); ++i)
+            EXPECT_EQ(form.geometries[i], ignored[i] ? kept : resized) << "control " << i;
     }
 }
 

@@ -11,11 +11,13 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <thread>
+#include <tuple>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -30,8 +32,7 @@ using testing::writeFile;
 
 QByteArray withLe32At(QByteArray bytes, int offset, quint32 value)
 {
-    for (int i = 0; i < 4; ++i)
-        bytes[offset + i] = char((value >> (8 * i)) & 0xFF);
+    qToLittleEndian(value, bytes.data() + offset);
     return bytes;
 }
 
@@ -85,10 +86,7 @@ TEST_F(SoundPlayerTest, BrokenFilesReturnNormallyAndTheNextSoundStillPlays)
     const QByteArray good = waveImage({}, tonePcm({}, 440, 100));
     const QByteArray next = tonePcm({}, 770, 60);
     wave("gut.wav", next);
-    const struct {
-        const char* what;
-        QByteArray bytes;
-    } cases[] = {
+    const std::pair<const char*, QByteArray> cases[] = {
         {"text file", "Dies ist keine Wellendatei."},
         {"cut inside the fmt chunk", good.left(30)},
         {"RIFF declares 4 GiB, data cut short", withLe32At(good, 4, 0xFFFFFFFFu).left(1000)},
@@ -96,9 +94,9 @@ TEST_F(SoundPlayerTest, BrokenFilesReturnNormallyAndTheNextSoundStillPlays)
         {"absurd sample rate", withLe32At(good, 24, 0xFFFFFFFFu)},
     };
     EXPECT_GE(play({"fehlt.wav", "gut.wav"}).indexOf(next), 0) << "missing file";
-    for (const auto& c : cases) {
-        ASSERT_TRUE(writeFile(program + "/schlecht.wav", c.bytes));
-        EXPECT_GE(play({"schlecht.wav", "gut.wav"}).indexOf(next), 0) << c.what;
+    for (const auto& [what, bytes] : cases) {
+        ASSERT_TRUE(writeFile(program + "/schlecht.wav", bytes));
+        EXPECT_GE(play({"schlecht.wav", "gut.wav"}).indexOf(next), 0) << what;
     }
 }
 
@@ -163,21 +161,18 @@ TEST(PictureLoader, EachUseShowsTheFileAsItIsThen)
 TEST(WaveGuard, ClampsEveryDeclaredSizeToTheBytesPresent)
 {
     // A 100-byte data chunk: the whole image is 144 bytes, RIFF size at 4, data size at 40.
-    const struct {
-        const char* what;
-        quint32 declaredData;
-        int keep; // bytes kept of the image
-        quint32 expectedRiff, expectedData;
-    } cases[] = {
+    // Each row: what, the declared data size, the bytes kept of the image, and the RIFF and
+    // data sizes expected after clamping.
+    const std::tuple<const char*, quint32, int, quint32, quint32> cases[] = {
         {"data chunk claims 4 GiB", 0xFFFFFFF0u, 144, 136, 100},
         {"file cut in the middle of the data", 100, 94, 86, 50},
         {"sizes smaller than the file are kept", 20, 144, 136, 20},
     };
-    for (const auto& c : cases) {
-        QByteArray image = withLe32At(waveImage({}, QByteArray(100, '\x22')), 40, c.declaredData).left(c.keep);
+    for (const auto& [what, declaredData, keep, riff, data] : cases) {
+        QByteArray image = withLe32At(waveImage({}, QByteArray(100, '\x22')), 40, declaredData).left(keep);
         ASSERT_TRUE(clampRiffChunkSizes({reinterpret_cast<unsigned char*>(image.data()), std::size_t(image.size())}));
-        EXPECT_EQ(image.mid(4, 4), withLe32At(QByteArray(4, 0), 0, c.expectedRiff)) << c.what;
-        EXPECT_EQ(image.mid(40, 4), withLe32At(QByteArray(4, 0), 0, c.expectedData)) << c.what;
+        EXPECT_EQ(qFromLittleEndian<quint32>(image.constData() + 4), riff) << what;
+        EXPECT_EQ(qFromLittleEndian<quint32>(image.constData() + 40), data) << what;
     }
 }
 
