@@ -19,8 +19,7 @@ namespace {
 using Geometry = std::array<std::optional<double>, 5>;
 
 // Rounds written positions and sizes to whole pixels of 15 twips the way a real host does.
-class FakeForm final : public FormModel {
-public:
+struct FakeForm final : FormModel {
     FakeForm(double width, double height, std::vector<std::string> names, std::vector<Geometry> geometries)
         : width(width), height(height), names(std::move(names)), geometries(std::move(geometries))
     {
@@ -50,7 +49,7 @@ public:
         return lower;
     }
 
-private:
+    // The geometry of a control that is still there.
     Geometry& control(std::size_t index)
     {
         if (names.at(index) == "Broken")

@@ -62,7 +62,7 @@ TEST(RandomPlay, positionAndWindowStayConsistentOverManyGames)
     table.setPosition(startPosition); // the grids hold zeros until the first game
     table.engine.Main();
     for (int i = 0; i < 15'000; ++i) {
-        const Log& log = table.log;
+        const Log& log = table.log; // what this action did
         table.log.clear();
         table.draws = {dice.next()};
         const std::string before = table.prompt();

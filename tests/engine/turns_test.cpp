@@ -110,22 +110,26 @@ TEST(Win, theEighthPieceInTheTargetRowEndsTheGameAtOnce)
 {
     const Diagram oneStepEach = {"+GGGGGG.G+", ".......G.S", "........S.", ".........S", ".........S",
                                  ".........S", ".........S", ".........S", ".........S", "+........+"};
-    EXPECT_EQ(turn(oneStepEach, silberTurn, 1, "b78", "s27"),
-              (Log{"ausgabe11 := Ich gehe!", "play gut.wav", "b78 <- 01.bmp", "play gut.wav", "s27 <- 08.bmp",
-                   "ausgabe2 := ", "ausgabe1 := Glückwunsch!\r\nGewonnen hat Spieler Silber", "play winner.wav"}));
-    EXPECT_EQ(turn(oneStepEach, goldTurn, 1, "b87", "g27"),
-              (Log{"ausgabe11 := Ich gehe!", "play gut.wav", "b87 <- 01.bmp", "play gut.wav", "g27 <- 11.bmp",
-                   "ausgabe2 := ", "ausgabe1 := Glückwunsch!\r\nGewonnen hat Spieler Gold", "play winner.wav"}));
+    const std::tuple<const std::string&, std::string, std::string, std::string> rows[] = {
+        {silberTurn, "b78", "s27 <- 08.bmp", "Silber"}, {goldTurn, "b87", "g27 <- 11.bmp", "Gold"}};
+    for (const auto& [player, from, arrival, winner] : rows) {
+        EXPECT_EQ(turn(oneStepEach, player, 1, from, arrival.substr(0, 3)),
+                  (Log{"ausgabe11 := Ich gehe!", "play gut.wav", from + " <- 01.bmp", "play gut.wav", arrival,
+                       "ausgabe2 := ", "ausgabe1 := Glückwunsch!\r\nGewonnen hat Spieler " + winner, "play winner.wav"}));
+    }
 }
 
 // The die answers only the roll phase, the cells only the choice and the destination (the
 // prompts ending in '?'). Prompts are compared exactly, and "" is the prompt after a win.
-TEST(Phases, aClickOutsideItsPhaseDoesNothing)
+// Then, while a piece is to be chosen, a name with a foreign letter reads 0 and drucke only
+// plays the sound; a grid letter without a cell throws before anything happens, as does a
+// click on an index that no control has.
+TEST(Faults, clicksOutsideTheirPhaseAndNamesThatAreNoCellChangeNothing)
 {
     GameTable table;
     table.setPosition(startPosition);
-    for (const std::string prompt : {"Bitte neues Spiel wählen!", "Bitte wuerfeln!", "Welche Figur bewegen?",
-                                     "Wohin bewegen?", "Bitte wuerfeln", "Welche Figur bewegen", ""}) {
+    for (const std::string prompt : {"Bitte neues Spiel wählen!", "Bitte wuerfeln!", "Wohin bewegen?",
+                                     "Bitte wuerfeln", "Welche Figur bewegen", "", "Welche Figur bewegen?"}) {
         table.setTexts(silberTurn, prompt);
         if (prompt != "Bitte wuerfeln!")
             table.engine.wuerfel_Click();
@@ -135,6 +139,14 @@ TEST(Phases, aClickOutsideItsPhaseDoesNothing)
         }
         EXPECT_TRUE(table.log.empty()) << '"' << prompt << '"';
     }
+    table.engine.drucke("x34", SILBER_HOME);
+    EXPECT_EQ(table.engine.lese("B34"), 0);
+    for (const std::string feld : {"b09", "b90", "b19", "s31", "g10", "g81", "b3", "b345"}) {
+        EXPECT_THROW(table.engine.drucke(feld, EMPTY_ODD), std::out_of_range) << feld;
+        EXPECT_THROW(table.click(feld), std::out_of_range) << feld;
+    }
+    EXPECT_EQ(table.log, Log{"play gut.wav"});
+    EXPECT_EQ(table.symbols(), flat(startPosition));
 }
 
 // The welcome; a new game sets up the board, and a draw of 0.5 already gives Gold the start.
@@ -151,23 +163,6 @@ TEST(NewGame, afterTheWelcomeSetsUpTheBoardAndDrawsTheStarter)
         EXPECT_EQ(table.symbols(), flat(startPosition));
         EXPECT_EQ(table.player(), starter) << x;
     }
-}
-
-// A name with a foreign letter reads 0 and drucke only plays the sound; a grid letter without
-// a cell throws before anything happens, as does a click on an index that no control has.
-TEST(Faults, namesAndIndexesThatAreNoCellChangeNothing)
-{
-    GameTable table;
-    table.setPosition(startPosition);
-    table.setTexts(silberTurn, "Welche Figur bewegen?");
-    table.engine.drucke("x34", SILBER_HOME);
-    EXPECT_EQ(table.engine.lese("B34"), 0);
-    for (const std::string feld : {"b09", "b90", "b19", "s31", "g10", "g81", "b3", "b345"}) {
-        EXPECT_THROW(table.engine.drucke(feld, EMPTY_ODD), std::out_of_range) << feld;
-        EXPECT_THROW(table.click(feld), std::out_of_range) << feld;
-    }
-    EXPECT_EQ(table.log, Log{"play gut.wav"});
-    EXPECT_EQ(table.symbols(), flat(startPosition));
 }
 
 // Silber holds b57 (an even square) after a roll of 2 and `box` is overwritten; then Silber
