@@ -21,11 +21,7 @@ namespace {
 
 const QString kProgramDir = QStringLiteral(BRAMLOW_PROGRAM_DIR "/");
 
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using bramlow::testing::readFile;
 
 QImage bitmap(const QString& name)
 {
@@ -115,7 +111,7 @@ TEST(GeneratedAssets, EachSoundIsPcmOfItsLengthStartingAndEndingInSilence)
     };
     for (const auto& [file, shortest, longest] : rows) {
         SCOPED_TRACE(file);
-        const QByteArray wave = contents(kProgramDir + QLatin1String(file));
+        const QByteArray wave = readFile(kProgramDir + QLatin1String(file));
         ASSERT_GT(wave.size(), 44);
         // The plain 44-byte header of 16-bit mono PCM at 44.1 kHz, sizes counted in bytes.
         EXPECT_EQ(wave.left(44), bramlow::testing::waveImage({44100, 1, 16}, wave.mid(44)).left(44));
@@ -139,7 +135,7 @@ TEST(GeneratedAssets, TheMakerWritesTheSameBytesAgainAndFailsClearly)
     int compared = 0;
     for (QDirIterator files(scratch.path(), QDir::Files, QDirIterator::Subdirectories); files.hasNext(); ++compared) {
         const QString made = QDir(scratch.path()).relativeFilePath(files.next());
-        EXPECT_TRUE(contents(scratch.filePath(made)) == contents(QStringLiteral(BRAMLOW_BUILD_DIR "/") + made))
+        EXPECT_TRUE(readFile(scratch.filePath(made)) == readFile(QStringLiteral(BRAMLOW_BUILD_DIR "/") + made))
             << qPrintable(made) << " differs from the build's copy";
     }
     EXPECT_EQ(compared, 33) << "19 bitmaps, bramlow.png, 6 waves, 7 theme icons";

@@ -12,13 +12,13 @@
 #include "ui_large_form.h"
 
 #include <QBuffer>
+#include <QDomDocument>
 #include <QFormBuilder>
 #include <QPluginLoader>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QUiLoader>
-#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -168,19 +168,16 @@ QSet<QString> placedWidgets(const QString& uiFile)
     static const QStringList paged{"QMainWindow", "QTabWidget", "QStackedWidget", "QToolBox",
                                    "QScrollArea", "QMdiArea",    "QDockWidget"};
     QFile file(QStringLiteral(TRELLAUTO_FORMS_DIR "/") + uiFile);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << uiFile.toStdString();
-    QXmlStreamReader xml(&file);
-    QStringList enclosing; // classes of the open <widget> elements
+    QDomDocument ui;
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && ui.setContent(&file)) << uiFile.toStdString();
     QSet<QString> placed;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isStartElement() && xml.name() == u"widget") {
-            if (!enclosing.isEmpty() && !paged.contains(enclosing.last()))
-                placed.insert(xml.attributes().value(QLatin1String("name")).toString());
-            enclosing.append(xml.attributes().value(QLatin1String("class")).toString());
-        } else if (xml.isEndElement() && xml.name() == u"widget") {
-            enclosing.removeLast();
-        }
+    const QDomNodeList widgets = ui.elementsByTagName(QStringLiteral("widget"));
+    for (int i = 0; i < widgets.size(); ++i) {
+        QDomElement owner = widgets.at(i).parentNode().toElement(); // perhaps a <layout> or an <item>
+        while (!owner.isNull() && owner.tagName() != u"widget")
+            owner = owner.parentNode().toElement();
+        if (!owner.isNull() && !paged.contains(owner.attribute(QStringLiteral("class"))))
+            placed.insert(widgets.at(i).toElement().attribute(QStringLiteral("name")));
     }
     return placed;
 }
@@ -201,8 +198,9 @@ int scaled(int designed, int designedForm, int form)
 
 // Each form at twice, half and an odd size, then at its designed size again, beside a twin whose
 // placed widgets are set to what the algorithm computes directly: every widget of both must agree,
-// so nothing but the placed widgets is rescaled. The control sits on the form, in a group box, and
-// on a main window's central widget as in the game.
+// so nothing but the placed widgets is rescaled. Back at the designed size the twin's placed widgets
+// hold their design again, so the design must come back exactly. The control sits on the form, in a
+// group box, and on a main window's central widget as in the game.
 TEST(DesignedForms, EveryPlacedWidgetAndNothingElseFollowsTheFormAndTheDesignComesBackExactly)
 {
     const std::pair<QString, QWidget* (*)()> forms[] = {
@@ -259,10 +257,6 @@ TEST(DesignedForms, EveryPlacedWidgetAndNothingElseFollowsTheFormAndTheDesignCom
                     continue; // a hidden inner widget keeps whatever geometry its owner gave it last
                 EXPECT_EQ(got[i]->geometry(), want[i]->geometry()) << name;
                 EXPECT_EQ(got[i]->font(), want[i]->font()) << name;
-                // Inner widgets are compared with the twin only: Qt lays out some of them (an item view's
-                // header) first at the view's first resize, so their geometry at design is not final.
-                if (target == size && placed.contains(got[i]->objectName()))
-                    EXPECT_TRUE(std::pair(got[i]->geometry(), got[i]->font()) == designed[i]) << name;
             }
         }
     }
@@ -293,13 +287,12 @@ TEST(DesignedForms, AThrowingHandlerCostsNoOtherControlAStepAndADeletedControlSt
         }
         form.show();
         autoSize->Init();
-        for (Hostile* hostile : {controls.front(), controls.back()}) {
+        for (Hostile* hostile : {controls.front(), controls.back()})
             hostile->onResize = [&] {
                 if (!deletes)
                     throw std::runtime_error("refused");
                 delete autoSize;
             };
-        }
         form.resize(200, 200);
         autoSize->Sizechanged();
         for (std::size_t i = 0; i < controls.size(); ++i) {

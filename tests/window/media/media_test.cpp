@@ -26,9 +26,7 @@
 namespace bramlow {
 namespace {
 
-using testing::tonePcm;
-using testing::waveImage;
-using testing::writeFile;
+using namespace testing; // the wave files of test_media_files.h
 
 QByteArray withLe32At(QByteArray bytes, int offset, quint32 value)
 {
@@ -44,27 +42,8 @@ protected:
         setenv("SDL_DISKAUDIOFILE", QFile::encodeName(output).constData(), 1);
         ASSERT_TRUE(QDir().mkpath(program));
     }
-    void wave(const QString& name, const QByteArray& pcm, testing::WaveFormat format = {})
-    {
-        ASSERT_TRUE(writeFile(program + '/' + name, waveImage(format, pcm)));
-    }
-    // Plays `names` with a fresh player and returns everything the device played.
-    // Closing the device drops whatever is still queued, so only what Play waited for is
-    // in the file.
-    QByteArray play(std::initializer_list<const char*> names)
-    {
-        {
-            SoundPlayer player(program);
-            EXPECT_TRUE(player.hasDevice());
-            for (const char* name : names)
-                player.Play(name);
-        }
-        QFile file(output);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     QTemporaryDir dir;
-    QString output = dir.filePath("device-output.raw");
+    QString output = dir.filePath("device-output.raw"); // everything the device played
     // The program directory's name is not ASCII.
     QString program = dir.filePath(QStringLiteral("Klänge für Jürgen"));
 };
@@ -75,7 +54,7 @@ TEST_F(SoundPlayerTest, EachCallPlaysItsFileWholeAndABrokenFileCostsTheNextSound
 {
     const QByteArray first = tonePcm({}, 660, 150), next = tonePcm({}, 330, 80);
     const QByteArray good = waveImage({}, first);
-    wave("gut.wav", next);
+    ASSERT_TRUE(writeFile(program + "/gut.wav", waveImage({}, next)));
     const std::pair<const char*, QByteArray> cases[] = {
         {"missing file", {}},
         {"a good wave", good},
@@ -89,7 +68,15 @@ TEST_F(SoundPlayerTest, EachCallPlaysItsFileWholeAndABrokenFileCostsTheNextSound
         SCOPED_TRACE(what);
         if (!bytes.isEmpty())
             ASSERT_TRUE(writeFile(program + QStringLiteral("/würfeln.wav"), bytes));
-        const QByteArray played = play({"würfeln.wav", "gut.wav"});
+        {
+            // Closing the device drops whatever is still queued, so only what Play waited for
+            // reaches the device's output.
+            SoundPlayer player(program);
+            EXPECT_TRUE(player.hasDevice());
+            player.Play("würfeln.wav");
+            player.Play("gut.wav");
+        }
+        const QByteArray played = readFile(output);
         const qsizetype firstEnds = played.indexOf(first) + first.size();
         if (bytes == good)
             ASSERT_GE(firstEnds, first.size()) << "the first sound is not complete in the device output";
@@ -109,7 +96,7 @@ TEST_F(SoundPlayerTest, AStalledDeviceDoesNotHoldPlayForever)
     setenv("SDL_DISKAUDIOFILE", pipe.constData(), 1);
     // Twice what a pipe holds, so the device must stall before the end.
     const QByteArray tone = tonePcm({}, 440, 700);
-    wave("winner.wav", tone);
+    ASSERT_TRUE(writeFile(program + "/winner.wav", waveImage({}, tone)));
 
     qsizetype drained = 0;
     std::thread drain;
@@ -133,7 +120,8 @@ TEST_F(SoundPlayerTest, AStalledDeviceDoesNotHoldPlayForever)
 TEST_F(SoundPlayerTest, WithoutADeviceEveryPlayIsSilentAtOnceAndTheDummyDriverClosesCleanly)
 {
     // A 30-second sound: played for real it would outlast the test's time limit.
-    wave("winner.wav", tonePcm({8000, 1, 8}, 440, 30000), {8000, 1, 8});
+    const testing::WaveFormat mono{8000, 1, 16};
+    ASSERT_TRUE(writeFile(program + "/winner.wav", waveImage(mono, tonePcm(mono, 440, 30000))));
     setenv("SDL_AUDIODRIVER", "kein-solches-geraet", 1);
     SoundPlayer(program).Play("winner.wav");
     // A desktop without sound hardware may fall back to SDL's dummy driver; in SDL 2.26
