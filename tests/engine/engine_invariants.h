@@ -3,7 +3,8 @@
 // and by the long campaign (bench/engine/engine_campaign.cpp): known texts, and no prompt but
 // after a win; every cell holds a code legal for its grid and square colour; each player has
 // eight pieces; exactly one piece is lifted while a destination is asked for, and none
-// otherwise; speicher names it and speicher2 holds the code it had before.
+// otherwise; speicher names it and speicher2 holds the code it had before. Also the list of
+// all fields, which the invariants walk and the tests click through.
 
 #include "engine/engine.h"
 #include "engine/field_name.h"
