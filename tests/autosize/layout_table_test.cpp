@@ -58,8 +58,8 @@ struct FakeForm final : FormModel {
     }
 };
 
-// Controls at (150, 150, 300, 300) twips with a 10 point font on a 3000 x 3000 form, after Init
-// given a form twice as wide and four times as tall: widths and Left follow the width, heights,
+// Controls at (150, 150, 300, 300) twips with a 10 point font on a 3000 x 1500 form, after Init
+// given a form twice as wide and eight times as tall: widths and Left follow the width, heights,
 // Top and fonts the height, each size only under its switch. Ignored controls keep their size
 // and font but are still moved. Each row: the switches with the Ignore text, the controls' names
 // and which of them are ignored.
@@ -80,15 +80,15 @@ TEST(Sizechanged, FollowsTheFormUnderEachSwitchAndTheIgnoreListDecidesWhoKeepsIt
     };
     for (const auto& [name, settings, controls, ignored] : cases) {
         SCOPED_TRACE(name);
-        FakeForm form(3000, 3000, controls, std::vector<Geometry>(controls.size(), {150, 150, 300, 300, 10.0}));
+        FakeForm form(3000, 1500, controls, std::vector<Geometry>(controls.size(), {150, 150, 300, 300, 10.0}));
         LayoutTable table;
         table.init(form);
         form.width = 6000;
         form.height = 12000;
         table.sizechanged(form, settings);
-        const Geometry kept{300, 600, 300, 300, 10.0};
-        const Geometry resized{300, 600, settings.sizeWidth ? 600.0 : 300.0, settings.sizeHeight ? 1200.0 : 300.0,
-                               settings.sizeFonts ? 40.0 : 10.0};
+        const Geometry kept{300, 1200, 300, 300, 10.0};
+        const Geometry resized{300, 1200, settings.sizeWidth ? 600.0 : 300.0, settings.sizeHeight ? 2400.0 : 300.0,
+                               settings.sizeFonts ? 80.0 : 10.0};
         for (std::size_t i = 0; i < controls.size(); ++i)
             EXPECT_EQ(form.geometries[i], ignored[i] ? kept : resized) << "control " << i;
     }
