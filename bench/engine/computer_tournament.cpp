@@ -68,7 +68,7 @@ std::optional<Move> greedyMove(const Engine& engine, Player player, std::mt19937
     return best[pick() % best.size()];
 }
 
-std::vector<double> decisionMicros;
+std::vector<double> decisionMicros, decisionWallMicros;
 
 // The processor time of this thread: the machine is shared, and a decision's wall time
 // would also count the time others used the core.
@@ -83,8 +83,11 @@ double threadMicros()
 std::optional<Move> computerMove(const Engine& engine, Player, std::mt19937&)
 {
     const double start = threadMicros();
+    const auto wallStart = std::chrono::steady_clock::now();
     const auto choice = chooseComputerMove(engine);
     decisionMicros.push_back(threadMicros() - start);
+    decisionWallMicros.push_back(
+        std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - wallStart).count());
     if (!choice)
         return std::nullopt;
     return Move{squareOf(*cellWithIndex(choice->piece.letter, choice->piece.index)),
@@ -204,6 +207,8 @@ int main(int argc, char** argv)
         std::printf("processor time per decision of the computer over %zu decisions: median %.0f us, p99 %.0f us, max %.0f us\n",
                     decisionMicros.size(), quantile(decisionMicros, 0.5), quantile(decisionMicros, 0.99),
                     quantile(decisionMicros, 1.0));
+        std::printf("wall time per decision, other programs sharing the machine: median %.0f us, p99 %.0f us\n",
+                    quantile(decisionWallMicros, 0.5), quantile(decisionWallMicros, 0.99));
     } else if (what == "depth") {
         const EvaluationWeights raceOnly{1.0, 0.0, 0.0, 0.0};
         printRow("depth 1, race only vs greedy", match({"", searching({1, 1, raceOnly})}, greedy, games, 3'000'000u));

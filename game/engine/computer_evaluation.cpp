@@ -36,16 +36,21 @@ double expectedCapture(const Position& position, Player hunter, double bonus)
         return 0.0;
     std::array<int, 7> best{};
     position.pieces(hunter).without(targetRow(hunter)).forEach([&](Square from) {
+        const auto& reach = Position::reachByRoll(hunter, from);
+        if ((reach[0] & targets).empty())
+            return;
         for (int face = 1; face <= 6; ++face) {
-            (Position::reach(hunter, from, face) & targets).forEach([&](Square to) {
+            (reach[face] & targets).forEach([&](Square to) {
                 best[face] = std::max(best[face], progress(prey, to));
             });
         }
     });
+    static const std::array<double, 7> odds = {0.0, faceOdds(1), faceOdds(2), faceOdds(3),
+                                               faceOdds(4), faceOdds(5), faceOdds(6)};
     double expected = 0.0;
     for (int face = 1; face <= 6; ++face) {
         if (best[face] > 0)
-            expected += faceOdds(face) * (best[face] + bonus);
+            expected += odds[face] * (best[face] + bonus);
     }
     return expected;
 }
@@ -54,12 +59,11 @@ double expectedCapture(const Position& position, Player hunter, double bonus)
 
 int stepsToGo(const Position& position, Player player)
 {
-    std::array<int, 80> lanes{};
+    std::array<int, frameSquares> lanes; // the first `travelling` are used
     int travelling = 0, steps = 0;
     position.pieces(player).without(targetRow(player)).forEach([&](Square square) {
         steps += 9 - progress(player, square);
-        if (travelling < 80)
-            lanes[travelling++] = lane(player, square);
+        lanes[travelling++] = lane(player, square);
     });
     std::array<int, 8> freeTargets{};
     int free = 0;

@@ -3,6 +3,7 @@
 #include "engine/die.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -19,9 +20,11 @@ public:
     {
         if (depth == 0)
             return evaluate(position, me_, toMove, settings_.weights);
+        static const std::array<double, 7> odds = {0.0, faceOdds(1), faceOdds(2), faceOdds(3),
+                                                   faceOdds(4), faceOdds(5), faceOdds(6)};
         double sum = 0.0;
         for (int face = 1; face <= 6; ++face)
-            sum += faceOdds(face) * choice(position, toMove, face, depth);
+            sum += odds[face] * choice(position, toMove, face, depth);
         return sum;
     }
 

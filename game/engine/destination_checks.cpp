@@ -1,6 +1,7 @@
 #include "engine/destination_checks.h"
 
 #include "engine/game_texts.h"
+#include "engine/position.h"
 
 #include <cstdlib>
 
@@ -8,15 +9,8 @@ namespace bramlow {
 
 FramePosition framePosition(const Cell& cell)
 {
-    const int k = cell.second;
-    switch (cell.letter) {
-    case 's':
-        return {k, cell.first == 1 ? 0 : 9};
-    case 'g':
-        return {cell.first == 1 ? 0 : 9, k};
-    default:
-        return {cell.first, cell.second};
-    }
+    const Square square = squareOf(cell);
+    return {square / 10, square % 10};
 }
 
 const std::string* destinationRefusal(Player player, const Cell& source, const Cell& destination,

@@ -34,6 +34,7 @@ public:
     // The only way to the grids. feld is a field name such as "b34", "s21", "g17".
     CellCode lese(const std::string& feld) const;
     void drucke(const std::string& feld, CellCode wert);
+    // Read without a name: a cell already known, or who stands where (position.h).
     CellCode lese(const Cell& cell) const { return board_.lese(cell); }
     Position position() const { return board_.position(); }
 

@@ -1,5 +1,6 @@
 #include "engine/picked_up_piece.h"
 
+#include "engine/position.h"
 
 namespace bramlow {
 
@@ -7,18 +8,10 @@ namespace {
 
 std::optional<CellCode> codeShownBefore(const Cell& cell, CellCode now)
 {
-    if (now == SILBER_SELECTED) {
-        if (cell.letter == 's')
-            return SILBER_HOME;
-        if (cell.letter == 'b')
-            return isOddSquare(cell) ? SILBER_ODD : SILBER_EVEN;
-    }
-    if (now == GOLD_SELECTED) {
-        if (cell.letter == 'g')
-            return GOLD_HOME;
-        if (cell.letter == 'b')
-            return isOddSquare(cell) ? GOLD_ODD : GOLD_EVEN;
-    }
+    if (now == SILBER_SELECTED)
+        return restingCode(cell, Occupant::silber);
+    if (now == GOLD_SELECTED)
+        return restingCode(cell, Occupant::gold);
     return std::nullopt;
 }
 

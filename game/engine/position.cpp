@@ -16,7 +16,8 @@ bool openTo(Player player, int row, int column)
     return board || ownTarget;
 }
 
-// For each player, square and roll: forward by 0..roll, the rest to either side.
+// For each player, square and roll: forward by 0..roll, the rest to either side; at roll 0
+// all of them.
 using ReachTable = std::array<std::array<std::array<SquareSet, 7>, frameSquares>, 2>;
 
 ReachTable buildReach()
@@ -34,6 +35,8 @@ ReachTable buildReach()
                             out.insert(static_cast<Square>(row * 10 + column));
                     }
                 }
+                SquareSet& any = table[static_cast<int>(player)][from][0];
+                any = any | out;
             }
         }
     }
@@ -87,6 +90,24 @@ const SquareSet& targetRow(Player player)
     return rows[static_cast<int>(player)];
 }
 
+std::optional<CellCode> restingCode(const Cell& cell, Occupant who)
+{
+    const bool silber = who == Occupant::silber;
+    if (cell.letter != 'b') {
+        const bool silberHome = cell.letter == 's';
+        if (who == Occupant::none)
+            return silberHome ? SILBER_HOME_EMPTY : GOLD_HOME_EMPTY;
+        if (silber != silberHome)
+            return std::nullopt;
+        return silber ? SILBER_HOME : GOLD_HOME;
+    }
+    if (who == Occupant::none)
+        return isOddSquare(cell) ? EMPTY_ODD : EMPTY_EVEN;
+    if (isOddSquare(cell))
+        return silber ? SILBER_ODD : GOLD_ODD;
+    return silber ? SILBER_EVEN : GOLD_EVEN;
+}
+
 Occupant Position::at(Square square) const
 {
     if (pieces(Player::silber).contains(square))
@@ -103,13 +124,18 @@ void Position::put(const Cell& cell, Occupant who)
         pieces_[who == Occupant::silber ? 0 : 1].insert(square);
 }
 
+const std::array<SquareSet, 7>& Position::reachByRoll(Player player, Square from)
+{
+    static const ReachTable table = buildReach();
+    return table[static_cast<int>(player)][from];
+}
+
 const SquareSet& Position::reach(Player player, Square from, int roll)
 {
     static const SquareSet nowhere;
-    static const ReachTable table = buildReach();
     if (roll < 1 || roll > 6 || from >= frameSquares)
         return nowhere;
-    return table[static_cast<int>(player)][from][roll];
+    return reachByRoll(player, from)[roll];
 }
 
 MoveList Position::legalMoves(Player player, int roll) const

@@ -4,6 +4,7 @@
 // It is 32 bytes, which lets the computer try moves on copies. It knows no names and no
 // codes: the engine fills it from its grids, and the window's names stay at the boundary.
 
+#include "engine/cell_code.h"
 #include "engine/field_name.h"
 #include "engine/player.h"
 #include "engine/square_set.h"
@@ -31,11 +32,12 @@ struct Move {
     bool operator==(const Move&) const = default;
 };
 
-// Room for every move of a player who stands on all 80 cells open to them, 13 destinations
-// each at most (a roll of 6: forward 0..6, and to either side by what is left).
+// Room for every move of a player who stands on every cell, as a grid written wildly could
+// show, with 13 destinations each at most (a roll of 6: forward 0..6, and to either side by
+// what is left).
 class MoveList {
 public:
-    static constexpr int capacity = 80 * 13;
+    static constexpr int capacity = 96 * 13;
     void add(Move move) { moves_[count_++] = move; }
     int size() const { return count_; }
     bool empty() const { return count_ == 0; }
@@ -66,6 +68,9 @@ public:
     // The squares a piece of `player` on `from` may land on with `roll`, whatever stands
     // there; empty for a roll outside 1..6.
     static const SquareSet& reach(Player player, Square from, int roll);
+    // The same for every roll at once: element r for the roll r, element 0 for any roll.
+    // `from` is 0..99.
+    static const std::array<SquareSet, 7>& reachByRoll(Player player, Square from);
 
     // Plays a move of `player` from legalMoves: a captured piece goes to the
     // highest-numbered free cell of its owner's start row.
@@ -73,6 +78,8 @@ public:
 
     // All of the player's target row is taken by their pieces.
     bool hasWon(Player player) const;
+
+    bool operator==(const Position&) const = default;
 
 private:
     std::array<SquareSet, 2> pieces_;
@@ -82,6 +89,10 @@ Occupant occupantOf(Player player);
 
 // How far the square is from `player`'s start row along their way: Silber's column, Gold's row.
 inline int progress(Player player, Square square) { return player == Player::silber ? square % 10 : square / 10; }
+
+// The code a cell shows with `who` on it, not picked up; nothing where that piece cannot
+// stand (Gold in Silber's home, Silber in Gold's).
+std::optional<CellCode> restingCode(const Cell& cell, Occupant who);
 
 // The player's target row: Silber's column 9, Gold's row 9.
 const SquareSet& targetRow(Player player);

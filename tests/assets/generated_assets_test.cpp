@@ -1,6 +1,8 @@
 // The bitmaps and wave files as the game reads them from its program directory, one table row
 // per file, and the asset maker that writes them: the same bytes on every run.
 
+#include "test_media_files.h"
+
 #include <gtest/gtest.h>
 
 #include <QColor>
@@ -13,16 +15,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
 const QString kProgramDir = QStringLiteral(BRAMLOW_PROGRAM_DIR "/");
 
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using bramlow::testing::readFile;
 
 QImage bitmap(const QString& name)
 {
@@ -46,29 +45,26 @@ double distance(QColor a, QColor b) { return std::hypot(a.red() - b.red(), a.gre
 
 TEST(GeneratedAssets, EachCellShowsItsPieceOnTheGroundOfItsSquare)
 {
-    struct CellRow {
-        int code; // the file's number
-        char piece; // 'S' Silber, 'G' Gold, ' ' none
-        int ground; // the empty cell whose ground it shows; 0 for its own (picked up)
-    };
-    const CellRow rows[] = {
+    // The file's number, its piece ('S' Silber, 'G' Gold, ' ' none) and the empty cell whose
+    // ground it shows (0: its own, for a picked-up piece).
+    const std::tuple<int, char, int> rows[] = {
         {1, ' ', 1}, {2, ' ', 2}, {4, ' ', 4},   {5, ' ', 5},   {6, 'S', 1},   {7, 'S', 0},
         {8, 'S', 4}, {9, 'S', 5}, {10, 'G', 1}, {11, 'G', 2}, {12, 'G', 0}, {13, 'G', 5},
     };
-    for (const CellRow& row : rows) {
-        SCOPED_TRACE(row.code);
-        const QImage picture = cell(row.code);
+    for (const auto& [code, pieceOn, groundOf] : rows) {
+        SCOPED_TRACE(code);
+        const QImage picture = cell(code);
         for (const int empty : {1, 2, 4, 5}) { // odd square, Gold home, Silber home, even square
             const double apart = distance(ground(picture), ground(cell(empty)));
-            EXPECT_TRUE(empty == row.ground ? apart < 12 : apart > 25) << apart << " from the ground of " << empty;
+            EXPECT_TRUE(empty == groundOf ? apart < 12 : apart > 25) << apart << " from the ground of " << empty;
         }
         const QColor piece = middle(picture);
-        if (row.piece == 'S')
+        if (pieceOn == 'S')
             EXPECT_TRUE(piece.hsvSaturationF() < 0.15 && piece.lightness() > 140) << qPrintable(piece.name());
-        if (row.piece == 'G') // yellow to orange
+        if (pieceOn == 'G') // yellow to orange
             EXPECT_TRUE(piece.hsvSaturationF() > 0.45 && std::abs(piece.hsvHue() - 45) < 12) << qPrintable(piece.name());
-        if (row.piece != ' ' && row.ground != 0)
-            EXPECT_GT(distance(piece, middle(cell(row.ground))), 60.0) << "stands out from the empty square";
+        if (pieceOn != ' ' && groundOf != 0)
+            EXPECT_GT(distance(piece, middle(cell(groundOf))), 60.0) << "stands out from the empty square";
     }
     // Odd and even squares differ in brightness, as on any chequered board.
     EXPECT_GT(std::abs(ground(cell(1)).lightness() - ground(cell(5)).lightness()), 50);
@@ -107,34 +103,20 @@ TEST(GeneratedAssets, EachDieFaceShowsItsPipsAndLooksSquareInItsBox)
 
 TEST(GeneratedAssets, EachSoundIsPcmOfItsLengthStartingAndEndingInSilence)
 {
-    struct SoundRow {
-        const char* file;
-        double shortest, longest; // seconds
-    };
-    // gut.wav plays 96 times in a row when a game is set up, so it stays very short.
-    const SoundRow rows[] = {
+    // The shortest and longest length in seconds. gut.wav plays 96 times in a row when a game
+    // is set up, so it stays very short.
+    const std::tuple<const char*, double, double> rows[] = {
         {"gut.wav", 0.040, 0.050}, {"wuerfeln.wav", 0.50, 0.80}, {"ende.wav", 0.15, 1.0},
         {"schlecht.wav", 0.15, 1.0}, {"schlagen.wav", 0.15, 1.0}, {"winner.wav", 1.2, 1.8},
     };
-    for (const SoundRow& row : rows) {
-        SCOPED_TRACE(row.file);
-        const QByteArray wave = contents(kProgramDir + QLatin1String(row.file));
+    for (const auto& [file, shortest, longest] : rows) {
+        SCOPED_TRACE(file);
+        const QByteArray wave = readFile(kProgramDir + QLatin1String(file));
         ASSERT_GT(wave.size(), 44);
-        // The plain 44-byte header of 16-bit mono PCM at 44.1 kHz.
-        EXPECT_EQ(wave.mid(0, 4) + wave.mid(8, 8) + wave.mid(36, 4), QByteArray("RIFFWAVEfmt data"));
-        const auto data = quint32(wave.size() - 44);
-        const struct { const char* name; int at, bytes; quint32 value; } fields[] = {
-            {"RIFF size", 4, 4, data + 36}, {"fmt size", 16, 4, 16}, {"PCM", 20, 2, 1},
-            {"channels", 22, 2, 1},         {"rate", 24, 4, 44100},   {"byte rate", 28, 4, 88200},
-            {"block align", 32, 2, 2},      {"bits", 34, 2, 16},      {"data size", 40, 4, data},
-        };
-        for (const auto& field : fields) {
-            const char* at = wave.constData() + field.at;
-            EXPECT_EQ(field.bytes == 2 ? qFromLittleEndian<quint16>(at) : qFromLittleEndian<quint32>(at), field.value)
-                << field.name;
-        }
-        const double seconds = data / 88200.0;
-        EXPECT_TRUE(seconds >= row.shortest && seconds <= row.longest) << seconds << " s";
+        // The plain 44-byte header of 16-bit mono PCM at 44.1 kHz, sizes counted in bytes.
+        EXPECT_EQ(wave.left(44), bramlow::testing::waveImage({44100, 1, 16}, wave.mid(44)).left(44));
+        const double seconds = (wave.size() - 44) / 88200.0;
+        EXPECT_TRUE(seconds >= shortest && seconds <= longest) << seconds << " s";
         int peak = 0;
         for (qsizetype at = 44; at + 1 < wave.size(); at += 2)
             peak = std::max(peak, std::abs(int(qFromLittleEndian<qint16>(wave.constData() + at))));
@@ -153,7 +135,7 @@ TEST(GeneratedAssets, TheMakerWritesTheSameBytesAgainAndFailsClearly)
     int compared = 0;
     for (QDirIterator files(scratch.path(), QDir::Files, QDirIterator::Subdirectories); files.hasNext(); ++compared) {
         const QString made = QDir(scratch.path()).relativeFilePath(files.next());
-        EXPECT_TRUE(contents(scratch.filePath(made)) == contents(QStringLiteral(BRAMLOW_BUILD_DIR "/") + made))
+        EXPECT_TRUE(readFile(scratch.filePath(made)) == readFile(QStringLiteral(BRAMLOW_BUILD_DIR "/") + made))
             << qPrintable(made) << " differs from the build's copy";
     }
     EXPECT_EQ(compared, 33) << "19 bitmaps, bramlow.png, 6 waves, 7 theme icons";

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cmath>
 #include <stdexcept>
+#include <tuple>
 #include <vector>
 
 namespace trellauto {
@@ -18,8 +19,7 @@ namespace {
 using Geometry = std::array<std::optional<double>, 5>;
 
 // Rounds written positions and sizes to whole pixels of 15 twips the way a real host does.
-class FakeForm final : public FormModel {
-public:
+struct FakeForm final : FormModel {
     FakeForm(double width, double height, std::vector<std::string> names, std::vector<Geometry> geometries)
         : width(width), height(height), names(std::move(names)), geometries(std::move(geometries))
     {
@@ -49,7 +49,7 @@ public:
         return lower;
     }
 
-private:
+    // The geometry of a control that is still there.
     Geometry& control(std::size_t index)
     {
         if (names.at(index) == "Broken")
@@ -58,61 +58,39 @@ private:
     }
 };
 
-// A label and the auto-size control itself on a 12000 x 9000 form, after Init given a new inner
-// size: widths and Left follow the inner width, heights, Top and fonts the inner height.
-TEST(Sizechanged, FollowsTheFormUnderEachSwitch)
+// Controls at (150, 150, 300, 300) twips with a 10 point font on a 3000 x 1500 form, after Init
+// given a form twice as wide and eight times as tall: widths and Left follow the width, heights,
+// Top and fonts the height, each size only under its switch. Ignored controls keep their size
+// and font but are still moved. Each row: the switches with the Ignore text, the controls' names
+// and which of them are ignored.
+TEST(Sizechanged, FollowsTheFormUnderEachSwitchAndTheIgnoreListDecidesWhoKeepsItsSize)
 {
-    const struct {
-        const char* name;
-        double width, height;
-        AutoSizeSettings settings;
-        Geometry label;
-    } cases[] = {
-        {"twice as wide: fonts stay", 24000, 9000, {}, {240, 360, 6000, 1200, 9.75}},
-        {"twice as tall: fonts double", 12000, 18000, {}, {120, 720, 3000, 2400, 19.5}},
-        {"SizeWidth off: Left still follows", 24000, 18000, {false, true, true}, {240, 720, 3000, 2400, 19.5}},
-        {"SizeHeight off: Top still follows", 24000, 18000, {true, false, true}, {240, 720, 6000, 1200, 19.5}},
-        {"SizeFonts off", 24000, 18000, {true, true, false}, {240, 720, 6000, 2400, 9.75}},
+    using Names = std::vector<std::string>;
+    const std::tuple<const char*, AutoSizeSettings, Names, std::vector<bool>> cases[] = {
+        {"the default Ignore names the control itself", {}, {"Label1", "TrellAutoSize1"}, {false, true}},
+        {"SizeWidth off: Left still follows", {false, true, true, ""}, {"Label1"}, {false}},
+        {"SizeHeight off: Top still follows", {true, false, true, ""}, {"Label1"}, {false}},
+        {"SizeFonts off", {true, true, false, ""}, {"Label1"}, {false}},
+        {"case does not matter on either side", {true, true, true, "label1;LABEL2;"}, {"Label1", "label2", "Label3"},
+         {true, true, false}},
+        {"array name matches every element", {true, true, true, "b;"}, {"b", "b", "bb", "b"}, {true, true, false, true}},
+        {"second name lacks its semicolon", {true, true, true, "Label1;Label2"}, {"Label1", "Label2"}, {true, false}},
+        {"leading blank does not match", {true, true, true, " Label1;"}, {"Label1"}, {false}},
+        {"empty name matches no unnamed control", {true, true, true, ";;Label1;"}, {"", "Label1"}, {false, true}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        FakeForm form(12000, 9000, {"Label1", "TrellAutoSize1"},
-                      {{120, 360, 3000, 1200, 9.75}, {9360, 0, 495, 495, 8.25}});
+    for (const auto& [name, settings, controls, ignored] : cases) {
+        SCOPED_TRACE(name);
+        FakeForm form(3000, 1500, controls, std::vector<Geometry>(controls.size(), {150, 150, 300, 300, 10.0}));
         LayoutTable table;
         table.init(form);
-        form.width = c.width;
-        form.height = c.height;
-        table.sizechanged(form, c.settings);
-        EXPECT_EQ(form.geometries[0], c.label);
-        EXPECT_EQ(form.geometries[1], (Geometry{9360 * c.width / 12000, 0, 495, 495, 8.25})) << "ignored: only moved";
-    }
-}
-
-// Ignored controls keep their size and font but are still moved.
-TEST(Sizechanged, IgnoreListDecidesWhoKeepsItsSize)
-{
-    const struct {
-        const char* name;
-        std::string ignore;
-        std::vector<std::string> controls;
-        std::vector<bool> ignored;
-    } cases[] = {
-        {"case does not matter on either side", "label1;LABEL2;", {"Label1", "label2", "Label3"}, {true, true, false}},
-        {"array name matches every element", "b;", {"b", "b", "bb", "b"}, {true, true, false, true}},
-        {"second name lacks its semicolon", "Label1;Label2", {"Label1", "Label2"}, {true, false}},
-        {"leading blank does not match", " Label1;", {"Label1"}, {false}},
-        {"empty name matches no unnamed control", ";;Label1;", {"", "Label1"}, {false, true}},
-    };
-    const Geometry kept{300, 300, 300, 300, 10.0}, resized{300, 300, 600, 600, 20.0};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        FakeForm form(3000, 3000, c.controls, std::vector<Geometry>(c.controls.size(), {150, 150, 300, 300, 10.0}));
-        LayoutTable table;
-        table.init(form);
-        form.width = form.height = 6000;
-        table.sizechanged(form, {true, true, true, c.ignore});
-        for (std::size_t i = 0; i < c.controls.size(); ++i)
-            EXPECT_EQ(form.geometries[i], c.ignored[i] ? kept : resized) << "control " << i;
+        form.width = 6000;
+        form.height = 12000;
+        table.sizechanged(form, settings);
+        const Geometry kept{300, 1200, 300, 300, 10.0};
+        const Geometry resized{300, 1200, settings.sizeWidth ? 600.0 : 300.0, settings.sizeHeight ? 2400.0 : 300.0,
+                               settings.sizeFonts ? 80.0 : 10.0};
+        for (std::size_t i = 0; i < controls.size(); ++i)
+            EXPECT_EQ(form.geometries[i], ignored[i] ? kept : resized) << "control " << i;
     }
 }
 

@@ -10,6 +10,8 @@
 // '.' empty, 'S' Silber, 'G' Gold, 's'/'g' a picked-up piece (never in a target row), '?' a
 // code illegal there.
 
+#include "engine_invariants.h"
+
 #include "engine/engine.h"
 #include "engine/field_name.h"
 
@@ -32,22 +34,6 @@ inline const std::string silberTurn = "Es spielt Spieler Silber";
 inline const std::string goldTurn = "Es spielt Spieler Gold";
 inline const Diagram startPosition = {"+........+", "S.........", "S.........", "S.........", "S.........",
                                       "S.........", "S.........", "S.........", "S.........", "+GGGGGGGG+"};
-
-// All 96 field names in diagram order.
-inline const std::vector<std::string> allFields = [] {
-    std::vector<std::string> all;
-    for (int k = 1; k <= 8; ++k)
-        all.push_back(fieldName('g', 2, k));
-    for (int row = 8; row >= 1; --row) {
-        all.push_back(fieldName('s', 1, row));
-        for (int col = 1; col <= 8; ++col)
-            all.push_back(fieldName('b', row, col));
-        all.push_back(fieldName('s', 2, row));
-    }
-    for (int k = 1; k <= 8; ++k)
-        all.push_back(fieldName('g', 1, k));
-    return all;
-}();
 
 // The codes that the symbols ".SGsg" stand for on `feld`; 0 where the piece cannot stand.
 inline std::array<CellCode, 5> codesOn(const std::string& feld)

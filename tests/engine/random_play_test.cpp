@@ -62,8 +62,7 @@ TEST(RandomPlay, positionAndWindowStayConsistentOverManyGames)
     table.setPosition(startPosition); // the grids hold zeros until the first game
     table.engine.Main();
     for (int i = 0; i < 15'000; ++i) {
-        const Log& log = table.log;
-        table.log.clear();
+        table.log.clear(); // from here on, what this action did
         table.draws = {dice.next()};
         const std::string before = table.prompt();
         if (pick() % (table.player() == silberTurn || table.player() == goldTurn ? 2000 : 20) == 0)
@@ -73,13 +72,13 @@ TEST(RandomPlay, positionAndWindowStayConsistentOverManyGames)
         else if (table.now["wuerfel "] != "hidden" && (before == "Bitte wuerfeln!" || pick() % 10 == 0))
             table.engine.wuerfel_Click();
         std::shuffle(cells.begin(), cells.end(), pick);
-        const bool clicking = log.empty();
+        const bool clicking = table.log.empty();
         for (std::size_t at = 0; clicking && at < cells.size() && table.prompt() == before && pick() % 30; ++at)
             table.click(cells[at]);
-        moves += std::ranges::count(log, "ausgabe11 := Ich gehe!");
-        const bool announced = std::ranges::count(log, "play winner.wav") != 0; // a re-announcement logs 3 lines
-        wins += announced && log.front() != "ausgabe2 := ";
-        announcedAgain += announced && log.front() == "ausgabe2 := ";
+        moves += std::ranges::count(table.log, "ausgabe11 := Ich gehe!");
+        const bool announced = std::ranges::count(table.log, "play winner.wav") != 0; // a re-announcement logs 3 lines
+        wins += announced && table.log.front() != "ausgabe2 := ";
+        announcedAgain += announced && table.log.front() == "ausgabe2 := ";
 
         const StateTexts texts{table.player(), table.prompt(), table.text(TextBox::speicher),
                                table.text(TextBox::speicher2)};

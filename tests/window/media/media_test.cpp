@@ -11,11 +11,13 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <thread>
+#include <tuple>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -24,14 +26,11 @@
 namespace bramlow {
 namespace {
 
-using testing::tonePcm;
-using testing::waveImage;
-using testing::writeFile;
+using namespace testing; // the wave files of test_media_files.h
 
 QByteArray withLe32At(QByteArray bytes, int offset, quint32 value)
 {
-    for (int i = 0; i < 4; ++i)
-        bytes[offset + i] = char((value >> (8 * i)) & 0xFF);
+    qToLittleEndian(value, bytes.data() + offset);
     return bytes;
 }
 
@@ -43,62 +42,45 @@ protected:
         setenv("SDL_DISKAUDIOFILE", QFile::encodeName(output).constData(), 1);
         ASSERT_TRUE(QDir().mkpath(program));
     }
-    void wave(const QString& name, const QByteArray& pcm, testing::WaveFormat format = {})
-    {
-        ASSERT_TRUE(writeFile(program + '/' + name, waveImage(format, pcm)));
-    }
-    // Plays `names` with a fresh player and returns everything the device played.
-    // Closing the device drops whatever is still queued, so only what Play waited for is
-    // in the file.
-    QByteArray play(std::initializer_list<const char*> names)
-    {
-        {
-            SoundPlayer player(program);
-            EXPECT_TRUE(player.hasDevice());
-            for (const char* name : names)
-                player.Play(name);
-        }
-        QFile file(output);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     QTemporaryDir dir;
-    QString output = dir.filePath("device-output.raw");
+    QString output = dir.filePath("device-output.raw"); // everything the device played
     // The program directory's name is not ASCII.
     QString program = dir.filePath(QStringLiteral("Klänge für Jürgen"));
 };
 
-TEST_F(SoundPlayerTest, EachCallPlaysItsFileWholeAndReturnsOnlyWhenTheDeviceHasTakenIt)
+// Each call plays its file whole and returns only when the device has taken it, so the next
+// sound follows it; a missing or broken file returns normally and the next sound still plays.
+TEST_F(SoundPlayerTest, EachCallPlaysItsFileWholeAndABrokenFileCostsTheNextSoundNothing)
 {
-    const QByteArray first = tonePcm({}, 660, 150);
-    const QByteArray second = tonePcm({}, 330, 80);
-    wave(QStringLiteral("würfeln.wav"), first);
-    wave("schlagen.wav", second);
-    const QByteArray played = play({"würfeln.wav", "schlagen.wav"});
-    const qsizetype a = played.indexOf(first);
-    ASSERT_GE(a, 0) << "the first sound is not complete in the device output";
-    EXPECT_GE(played.indexOf(second), a + first.size()) << "the second sound is cut or overlaps the first";
-}
-
-TEST_F(SoundPlayerTest, BrokenFilesReturnNormallyAndTheNextSoundStillPlays)
-{
-    const QByteArray good = waveImage({}, tonePcm({}, 440, 100));
-    const QByteArray next = tonePcm({}, 770, 60);
-    wave("gut.wav", next);
-    const struct {
-        const char* what;
-        QByteArray bytes;
-    } cases[] = {
+    const QByteArray first = tonePcm({}, 660, 150), next = tonePcm({}, 330, 80);
+    const QByteArray good = waveImage({}, first);
+    ASSERT_TRUE(writeFile(program + "/gut.wav", waveImage({}, next)));
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"missing file", {}},
+        {"a good wave", good},
         {"text file", "Dies ist keine Wellendatei."},
         {"cut inside the fmt chunk", good.left(30)},
         {"RIFF declares 4 GiB, data cut short", withLe32At(good, 4, 0xFFFFFFFFu).left(1000)},
         {"zero channels", withLe32At(good, 22, 0x00000000u)},
         {"absurd sample rate", withLe32At(good, 24, 0xFFFFFFFFu)},
     };
-    EXPECT_GE(play({"fehlt.wav", "gut.wav"}).indexOf(next), 0) << "missing file";
-    for (const auto& c : cases) {
-        ASSERT_TRUE(writeFile(program + "/schlecht.wav", c.bytes));
-        EXPECT_GE(play({"schlecht.wav", "gut.wav"}).indexOf(next), 0) << c.what;
+    for (const auto& [what, bytes] : cases) {
+        SCOPED_TRACE(what);
+        if (!bytes.isEmpty())
+            ASSERT_TRUE(writeFile(program + QStringLiteral("/würfeln.wav"), bytes));
+        {
+            // Closing the device drops whatever is still queued, so only what Play waited for
+            // reaches the device's output.
+            SoundPlayer player(program);
+            EXPECT_TRUE(player.hasDevice());
+            player.Play("würfeln.wav");
+            player.Play("gut.wav");
+        }
+        const QByteArray played = readFile(output);
+        const qsizetype firstEnds = played.indexOf(first) + first.size();
+        if (bytes == good)
+            ASSERT_GE(firstEnds, first.size()) << "the first sound is not complete in the device output";
+        EXPECT_GE(played.indexOf(next), bytes == good ? firstEnds : 0) << "the next sound is cut or overlaps";
     }
 }
 
@@ -114,7 +96,7 @@ TEST_F(SoundPlayerTest, AStalledDeviceDoesNotHoldPlayForever)
     setenv("SDL_DISKAUDIOFILE", pipe.constData(), 1);
     // Twice what a pipe holds, so the device must stall before the end.
     const QByteArray tone = tonePcm({}, 440, 700);
-    wave("winner.wav", tone);
+    ASSERT_TRUE(writeFile(program + "/winner.wav", waveImage({}, tone)));
 
     qsizetype drained = 0;
     std::thread drain;
@@ -138,7 +120,8 @@ TEST_F(SoundPlayerTest, AStalledDeviceDoesNotHoldPlayForever)
 TEST_F(SoundPlayerTest, WithoutADeviceEveryPlayIsSilentAtOnceAndTheDummyDriverClosesCleanly)
 {
     // A 30-second sound: played for real it would outlast the test's time limit.
-    wave("winner.wav", tonePcm({8000, 1, 8}, 440, 30000), {8000, 1, 8});
+    const testing::WaveFormat mono{8000, 1, 16};
+    ASSERT_TRUE(writeFile(program + "/winner.wav", waveImage(mono, tonePcm(mono, 440, 30000))));
     setenv("SDL_AUDIODRIVER", "kein-solches-geraet", 1);
     SoundPlayer(program).Play("winner.wav");
     // A desktop without sound hardware may fall back to SDL's dummy driver; in SDL 2.26
@@ -163,21 +146,18 @@ TEST(PictureLoader, EachUseShowsTheFileAsItIsThen)
 TEST(WaveGuard, ClampsEveryDeclaredSizeToTheBytesPresent)
 {
     // A 100-byte data chunk: the whole image is 144 bytes, RIFF size at 4, data size at 40.
-    const struct {
-        const char* what;
-        quint32 declaredData;
-        int keep; // bytes kept of the image
-        quint32 expectedRiff, expectedData;
-    } cases[] = {
+    // Each row: what, the declared data size, the bytes kept of the image, and the RIFF and
+    // data sizes expected after clamping.
+    const std::tuple<const char*, quint32, int, quint32, quint32> cases[] = {
         {"data chunk claims 4 GiB", 0xFFFFFFF0u, 144, 136, 100},
         {"file cut in the middle of the data", 100, 94, 86, 50},
         {"sizes smaller than the file are kept", 20, 144, 136, 20},
     };
-    for (const auto& c : cases) {
-        QByteArray image = withLe32At(waveImage({}, QByteArray(100, '\x22')), 40, c.declaredData).left(c.keep);
+    for (const auto& [what, declaredData, keep, riff, data] : cases) {
+        QByteArray image = withLe32At(waveImage({}, QByteArray(100, '\x22')), 40, declaredData).left(keep);
         ASSERT_TRUE(clampRiffChunkSizes({reinterpret_cast<unsigned char*>(image.data()), std::size_t(image.size())}));
-        EXPECT_EQ(image.mid(4, 4), withLe32At(QByteArray(4, 0), 0, c.expectedRiff)) << c.what;
-        EXPECT_EQ(image.mid(40, 4), withLe32At(QByteArray(4, 0), 0, c.expectedData)) << c.what;
+        EXPECT_EQ(qFromLittleEndian<quint32>(image.constData() + 4), riff) << what;
+        EXPECT_EQ(qFromLittleEndian<quint32>(image.constData() + 40), data) << what;
     }
 }
 

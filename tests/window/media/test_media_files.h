@@ -13,7 +13,7 @@ namespace bramlow::testing {
 struct WaveFormat {
     int rate = 48000;
     int channels = 2;
-    int bits = 16; // 8 (unsigned) or 16 (signed)
+    int bits = 16; // what the header declares; tonePcm writes 16-bit signed samples
 };
 
 // A RIFF/WAVE image with a PCM fmt chunk and `data` as its data chunk.
@@ -33,7 +33,7 @@ inline QByteArray waveImage(const WaveFormat& format, const QByteArray& data)
     return out + data;
 }
 
-// A sine tone as PCM bytes. Each channel gets its own phase, so the interleaved samples
+// A sine tone as 16-bit PCM bytes. Each channel gets its own phase, so the interleaved samples
 // form a pattern that silence or another tone cannot produce by chance.
 inline QByteArray tonePcm(const WaveFormat& format, double hertz, int milliseconds, double amplitude = 0.4)
 {
@@ -43,10 +43,7 @@ inline QByteArray tonePcm(const WaveFormat& format, double hertz, int millisecon
     for (int f = 0; f < format.rate * milliseconds / 1000; ++f) {
         for (int c = 0; c < format.channels; ++c) {
             const double v = amplitude * std::sin(2 * M_PI * hertz * f / format.rate + c * 1.3);
-            if (format.bits == 8)
-                stream << quint8(std::lround(128 + 127 * v));
-            else
-                stream << qint16(std::lround(32767 * v));
+            stream << qint16(std::lround(32767 * v));
         }
     }
     return out;
@@ -56,6 +53,13 @@ inline bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The whole file, or nothing when it cannot be read.
+inline QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace bramlow::testing

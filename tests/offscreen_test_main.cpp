@@ -1,8 +1,8 @@
-// The main() of every test here: a real QApplication on the offscreen platform, and SDL's
-// disk audio driver into /dev/null, unless the environment names others (CTest sets
-// them), so the tests and their discovery at build time never need a display or a sound
-// card, and settings go to a scratch folder; the disk driver plays at a real device's
-// pace, so Play's waiting is tested too.
+// The main() of every test on real widgets: a real QApplication on the offscreen platform,
+// and SDL's disk audio driver into /dev/null, unless the environment names others (CTest
+// sets them), so the tests and their discovery at build time never need a display or a
+// sound card, and settings go to a scratch folder; the disk driver plays at a real
+// device's pace, so Play's waiting is tested too.
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QThreadPool>
