@@ -8,6 +8,7 @@
 #include "engine/destination_checks.h"
 #include "engine/engine.h"
 #include "engine/field_name.h"
+#include "quiet_table.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,23 +25,7 @@ namespace {
 
 // Keeps the four texts, since the game's state lives there, and the two switches that
 // decide whether the die and Image1 can be clicked. Everything else is dropped.
-class NullView : public WindowView {
-public:
-    std::string text(TextBox box) const override { return texts_[static_cast<int>(box)]; }
-    void setText(TextBox box, const std::string& text) override { texts_[static_cast<int>(box)] = text; }
-    void setMessage(const std::string&) override {}
-    void setCellPicture(CellArray, std::int16_t, const std::string&) override {}
-    void setDiePicture(const std::string&) override {}
-    void setImage1Enabled(bool enabled) override { image1Enabled = enabled; }
-    void setDieVisible(bool visible) override { dieVisible = visible; }
-    void Play(const std::string&) override {}
-
-    bool image1Enabled = false;
-    bool dieVisible = false;
-
-private:
-    std::array<std::string, 4> texts_;
-};
+using NullView = bench::QuietWindow;
 
 // One window call as the engine made it.
 struct ViewCall {

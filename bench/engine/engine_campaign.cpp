@@ -4,6 +4,7 @@
 // Run: build/<preset>/bench/engine/engine_campaign [actions] [seed]
 // Prints actions/s and the number of violations (with the first few); exit status 1 if any.
 #include "engine_invariants.h"
+#include "quiet_table.h"
 
 #include "engine/destination_checks.h"
 
@@ -18,21 +19,11 @@
 namespace bramlow {
 namespace {
 
-// A window that keeps the texts and the two switches that decide what can be clicked.
-class CampaignView : public WindowView {
+// The quiet window that also counts the winner's sounds.
+class CampaignView : public bench::QuietWindow {
 public:
-    std::string text(TextBox box) const override { return texts[static_cast<int>(box)]; }
-    void setText(TextBox box, const std::string& text) override { texts[static_cast<int>(box)] = text; }
-    void setMessage(const std::string&) override {}
-    void setCellPicture(CellArray, std::int16_t, const std::string&) override {}
-    void setDiePicture(const std::string&) override {}
-    void setImage1Enabled(bool enabled) override { image1Enabled = enabled; }
-    void setDieVisible(bool visible) override { dieVisible = visible; }
     void Play(const std::string& datei) override { winnerSounds += datei == "winner.wav"; }
 
-    std::array<std::string, 4> texts;
-    bool image1Enabled = false;
-    bool dieVisible = false;
     long long winnerSounds = 0;
 };
 
@@ -49,16 +40,6 @@ const std::vector<Cell>& allCells()
         return all;
     }();
     return cells;
-}
-
-void click(Engine& engine, const Cell& cell)
-{
-    if (cell.letter == 'b')
-        engine.b_Click(cell.index());
-    else if (cell.letter == 's')
-        engine.s_Click(cell.index());
-    else
-        engine.g_Click(cell.index());
 }
 
 // Mostly what a player would do (own pieces, reachable destinations), often anything at all:
@@ -94,7 +75,7 @@ void randomAction(Engine& engine, const CampaignView& view, std::mt19937& pick)
             }
         }
         const auto& from = !sensible.empty() && pick() % 4 != 0 ? sensible : allCells();
-        click(engine, from[pick() % from.size()]);
+        bench::click(engine, from[pick() % from.size()]);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// A window that only keeps its texts, and a die from a seed: the engine at full speed for the
-// programs that play or check millions of turns.
+// A window that only keeps its texts and the two switches that decide whether the die and
+// Image1 can be clicked, and a die from a seed: the engine at full speed for the programs
+// that play or check millions of turns.
 
 #include "engine/engine.h"
 #include "engine/game_texts.h"
@@ -18,12 +19,14 @@ public:
     void setMessage(const std::string&) override {}
     void setCellPicture(CellArray, std::int16_t, const std::string&) override {}
     void setDiePicture(const std::string&) override {}
-    void setImage1Enabled(bool) override {}
-    void setDieVisible(bool) override {}
+    void setImage1Enabled(bool enabled) override { image1Enabled = enabled; }
+    void setDieVisible(bool visible) override { dieVisible = visible; }
     void Play(const std::string&) override {}
 
     const std::string& prompt() const { return texts[static_cast<int>(TextBox::ausgabe2)]; }
     std::array<std::string, 4> texts;
+    bool image1Enabled = false;
+    bool dieVisible = false;
 };
 
 class SeededDie : public RandomSource {
