@@ -7,6 +7,7 @@
 
 #include "engine/engine.h"
 #include "engine/position.h"
+#include "quiet_table.h"
 
 #include <algorithm>
 #include <array>
@@ -16,20 +17,11 @@
 
 namespace bramlow::test {
 
-// A window that keeps only its texts, and a die that shows what it is told.
-struct QuietTable : WindowView, RandomSource {
-    std::array<std::string, 4> texts;
+// The benchmarks' quiet window, and a die that shows what it is told.
+struct QuietTable : bench::QuietWindow, RandomSource {
     float draw = 0.0f;
     Engine engine{*this, *this};
 
-    std::string text(TextBox box) const override { return texts[static_cast<int>(box)]; }
-    void setText(TextBox box, const std::string& text) override { texts[static_cast<int>(box)] = text; }
-    void setMessage(const std::string&) override {}
-    void setCellPicture(CellArray, std::int16_t, const std::string&) override {}
-    void setDiePicture(const std::string&) override {}
-    void setImage1Enabled(bool) override {}
-    void setDieVisible(bool) override {}
-    void Play(const std::string&) override {}
     float next() override { return draw; }
 
     // `position` on the grids, `player` to move and `roll` rolled.
