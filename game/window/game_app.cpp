@@ -16,10 +16,12 @@ GameApp::GameApp(QString programDir, RandomSource& random)
     // up at that very moment; this class knows better when the last window is gone.
     QApplication::setQuitOnLastWindowClosed(false);
     computer_.sitAt(&sides_);
-    connect(&journal_, &Journal::writeFailed, this, [this](const QString& message) {
+    const auto report = [this](const QString& message) {
         if (recordMenu_)
             recordMenu_->report(message);
-    });
+    };
+    connect(&journal_, &Journal::writeFailed, this, report);
+    connect(&options_, &GameOptions::saveFailed, this, report);
 }
 
 GameApp::~GameApp()
