@@ -201,6 +201,10 @@ TEST(RecordWindow, AWriteThatFailsSaysSoAndKeepsTheOldFile)
         {"a full disk", file, [] { std::signal(SIGXFSZ, SIG_IGN); const rlimit full{100, RLIM_INFINITY}; setrlimit(RLIMIT_FSIZE, &full); },
          [&] { setrlimit(RLIMIT_FSIZE, &unlimited); }},
         {"no folder to create", "/proc/bramlow/alt.bramlow", [] {}, [] {}},
+        // Root writes into a read-only folder all the same.
+        {"a read-only folder", geteuid() == 0 ? "/proc/alt.bramlow" : file,
+         [&] { QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner); },
+         [&] { QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
