@@ -23,5 +23,7 @@ int main(int argc, char* argv[])
         game.options().setComputerForThisRun(*commandLine.computer);
     QObject::connect(&game, &bramlow::GameApp::noWindowLeft, &app, &QCoreApplication::quit);
     game.start();
+    if (commandLine.recordFile)
+        game.recordMenu()->loadFile(*commandLine.recordFile);
     return app.exec();
 }
