@@ -24,6 +24,8 @@ install_missing() {
         echo "Installing: ${missing[*]}"
         local sudo=""
         [ "$(id -u)" -eq 0 ] || sudo="sudo"
+        # A run interrupted while installing left dpkg half done; apt refuses until it is finished.
+        $sudo dpkg --configure -a
         $sudo apt-get update -qq
         DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
     fi

@@ -1,5 +1,6 @@
 #include "window/media/sound_player.h"
 
+#include "window/media/bounded_file.h"
 #include "window/media/program_files.h"
 #include "window/media/wave_decoder.h"
 
@@ -34,6 +35,9 @@ constexpr microseconds kDrainPoll{100};
 constexpr int kWarmUpMs = 40;
 // How much longer than the sound itself Play waits for a device that has stalled.
 constexpr milliseconds kStallMargin{1000};
+// The game has six cues. A cache that outgrows this many is emptied, so that a file
+// replaced again and again cannot fill the memory.
+constexpr std::size_t kMaxCues = 16;
 
 void playDesktopDefaultSound()
 {
@@ -51,6 +55,24 @@ struct SoundPlayer::Device {
     // When the device took the last sound in full: its last buffer is heard until a
     // buffer period later.
     Clock::time_point lastTaken;
+    // Each wave decoded once, kept by the exact bytes of its file, a broken one as nothing.
+    struct Cue {
+        QByteArray bytes;
+        std::optional<std::vector<unsigned char>> samples;
+    };
+    std::vector<Cue> cues;
+
+    const std::optional<std::vector<unsigned char>>& decoded(const QByteArray& bytes)
+    {
+        for (const Cue& cue : cues) {
+            if (cue.bytes == bytes)
+                return cue.samples;
+        }
+        if (cues.size() >= kMaxCues)
+            cues.clear();
+        cues.push_back({bytes, decodeWave(bytes, format)});
+        return cues.back().samples;
+    }
 
     milliseconds timeOf(std::int64_t bytes) const
     {
@@ -122,7 +144,10 @@ void SoundPlayer::Play(const std::string& datei)
         return;
 
     const QString path = programFile(programDir_, QString::fromUtf8(datei.data(), qsizetype(datei.size())));
-    const std::optional<std::vector<unsigned char>> samples = decodeWaveFile(path, device_->format);
+    // The file as it is now; bytes decoded before are not decoded again.
+    const FileBytes file = readRegularFile(path, kMaxWaveFileBytes);
+    static const std::optional<std::vector<unsigned char>> broken;
+    const auto& samples = file.fault == FileFault::none ? device_->decoded(file.bytes) : broken;
     if (!samples) {
         playDesktopDefaultSound();
         return;

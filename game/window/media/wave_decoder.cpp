@@ -2,8 +2,6 @@
 
 #include "window/media/wave_guard.h"
 
-#include <QFile>
-
 #include <SDL.h>
 
 #include <algorithm>
@@ -21,18 +19,6 @@ namespace {
 struct WaveBufferFree {
     void operator()(Uint8* buffer) const { SDL_FreeWAV(buffer); }
 };
-
-std::optional<QByteArray> readBounded(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    // Read one byte past the cap, so a file that grows while we read is caught too.
-    QByteArray bytes = file.read(kMaxWaveFileBytes + 1);
-    if (bytes.size() > kMaxWaveFileBytes || file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
-}
 
 std::optional<std::vector<unsigned char>> convert(const SDL_AudioSpec& source, const Uint8* data, Uint32 length,
                                                   const AudioFormat& target)
@@ -58,15 +44,13 @@ std::optional<std::vector<unsigned char>> convert(const SDL_AudioSpec& source, c
 
 } // namespace
 
-std::optional<std::vector<unsigned char>> decodeWaveFile(const QString& path, const AudioFormat& target)
+std::optional<std::vector<unsigned char>> decodeWave(QByteArray bytes, const AudioFormat& target)
 {
-    std::optional<QByteArray> bytes = readBounded(path);
-    if (!bytes)
-        return std::nullopt;
-    if (!clampRiffChunkSizes({reinterpret_cast<unsigned char*>(bytes->data()), std::size_t(bytes->size())}))
+    if (bytes.size() > kMaxWaveFileBytes ||
+        !clampRiffChunkSizes({reinterpret_cast<unsigned char*>(bytes.data()), std::size_t(bytes.size())}))
         return std::nullopt;
 
-    SDL_RWops* memory = SDL_RWFromConstMem(bytes->constData(), int(bytes->size()));
+    SDL_RWops* memory = SDL_RWFromConstMem(bytes.constData(), int(bytes.size()));
     if (!memory)
         return std::nullopt;
     SDL_AudioSpec source{};
@@ -76,6 +60,8 @@ std::optional<std::vector<unsigned char>> decodeWaveFile(const QString& path, co
         return std::nullopt;
     std::unique_ptr<Uint8, WaveBufferFree> samples(raw);
 
+    if (length == 0) // a sound of no length is silence, in whichever format it was written
+        return std::vector<unsigned char>();
     const AudioFormat sourceFormat{source.freq, source.format, source.channels};
     if (sourceFormat.bytesPerSecond() <= 0 || length / sourceFormat.bytesPerSecond() >= kMaxSoundSeconds)
         return std::nullopt;

@@ -4,6 +4,7 @@
 // tested with the real program and window (startup_failure_test, window_test).
 #include "window/media/picture_loader.h"
 #include "window/media/sound_player.h"
+#include "window/media/wave_decoder.h"
 #include "window/media/wave_guard.h"
 
 #include "test_media_files.h"
@@ -140,6 +141,76 @@ TEST(PictureLoader, EachUseShowsTheFileAsItIsThen)
         image.fill(colour);
         ASSERT_TRUE(image.save(dir.filePath("07.bmp"), "BMP"));
         EXPECT_EQ(loadPictureOrExit(dir.path(), "07.bmp").toImage().pixelColor(1, 1), colour) << qPrintable(colour.name());
+    }
+}
+
+// A Windows bitmap with a 40-byte info header and a palette of two colours.
+QByteArray bitmap(qint32 width, qint32 height, quint16 bits, quint32 compression, const QByteArray& data)
+{
+    QByteArray out(14 + 40 + 8, '\0');
+    out[0] = 'B';
+    out[1] = 'M';
+    for (const auto& [offset, value] : {std::pair{2, quint32(out.size() + data.size())}, {10, quint32(out.size())},
+                                        {14, 40u}, {18, quint32(width)}, {22, quint32(height)}, {26, 1u | bits << 16},
+                                        {30, compression}, {46, 2u}, {58, 0xFFFFFFu}})
+        qToLittleEndian(value, out.data() + offset);
+    return out + data; // the data's size is left 0, as some writers do
+}
+
+// Each bitmap is judged by what it holds: whole, cut, or larger than a game needs.
+TEST(PictureDecoder, JudgesEachBitmapByWhatItReallyHolds)
+{
+    // RLE8 for 4 x 2 pixels: per row a run of four and the row's end, then the bitmap's end.
+    const QByteArray rle = QByteArray::fromHex("04010000040100000001");
+    // The oldest header: 12 bytes, 16-bit width and height, 24 bits per pixel, one padded row.
+    const QByteArray core = QByteArray::fromHex("424d1e000000000000001a0000000c00000001000100010018000000ff00");
+    const std::tuple<const char*, QByteArray, const char*> rows[] = {
+        {"1 x 1 with the old 12-byte header", core, ""},
+        {"RLE8 whole", bitmap(4, 2, 8, 1, rle), ""},
+        {"RLE8 cut after its first row", bitmap(4, 2, 8, 1, rle.left(4)), "ist kein gültiges Bild."},
+        {"RLE8 of 2 bytes declaring 20000 x 20000", bitmap(20000, 20000, 8, 1, rle.right(2)), "ist zu groß"},
+    };
+    for (const auto& [what, bytes, cause] : rows) {
+        const DecodedPicture decoded = decodePicture(bytes);
+        const QString expected = QString::fromUtf8(cause);
+        EXPECT_EQ(decoded.cause.left(expected.size()).toStdString(), cause) << what;
+        EXPECT_EQ(decoded.image.isNull(), *cause != 0) << what;
+    }
+}
+
+// A wave of `tag` (1 PCM, 2 MS ADPCM, 3 float, 6 A-law, 7 mu-law, 17 IMA ADPCM) whose fmt
+// chunk ends with `extra`.
+QByteArray wave(quint16 tag, quint32 rate, quint16 blockAlign, quint16 bits, const QByteArray& extra,
+                const QByteArray& data)
+{
+    QByteArray fmt(16, '\0');
+    qToLittleEndian(tag | 1u << 16, fmt.data()); // mono
+    qToLittleEndian(rate, fmt.data() + 4);
+    qToLittleEndian(rate * blockAlign, fmt.data() + 8);
+    qToLittleEndian(blockAlign | quint32(bits) << 16, fmt.data() + 12);
+    QByteArray out = withLe32At(waveImage({}, data), 16, quint32(16 + extra.size())).replace(20, 16, fmt + extra);
+    return withLe32At(out, 4, quint32(out.size() - 8));
+}
+
+TEST(WaveDecoder, AnEmptySoundIsSilenceInEveryFormatAndOneOfMinutesIsRefused)
+{
+    const AudioFormat device{48000, 0x8010, 2}; // SDL's AUDIO_S16LSB
+    // The ADPCM extensions: samples per block, and MS ADPCM's seven standard coefficient pairs.
+    const QByteArray ima = QByteArray::fromHex("0200f901");
+    const QByteArray ms = QByteArray::fromHex("2000f401070000010000000200ff00000000c0004000f0000000cc0130ff880118ff");
+    const std::tuple<const char*, QByteArray, int> rows[] = {
+        {"16-bit PCM", wave(1, 8000, 2, 16, {}, {}), 0},
+        {"8-bit PCM", wave(1, 8000, 1, 8, {}, {}), 0},
+        {"float", wave(3, 8000, 4, 32, {}, {}), 0},
+        {"A-law", wave(6, 8000, 1, 8, {}, {}), 0},
+        {"mu-law", wave(7, 8000, 1, 8, {}, {}), 0},
+        {"IMA ADPCM", wave(17, 8000, 256, 4, ima, {}), 0},
+        {"MS ADPCM", wave(2, 8000, 256, 4, ms, {}), 0},
+        {"8-bit PCM at 2 Hz: 299 s in 642 bytes", wave(1, 2, 1, 8, {}, QByteArray(598, '\x80')), -1},
+    };
+    for (const auto& [what, bytes, size] : rows) {
+        const auto samples = decodeWave(bytes, device);
+        EXPECT_EQ(samples ? int(samples->size()) : -1, size) << what;
     }
 }
 
