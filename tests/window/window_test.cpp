@@ -684,7 +684,7 @@ TEST_P(BrokenFile, EndsTheGameWithItsMessageOrLetsItGoOn)
         command = QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", copy, command[1]};
         for (const QString& name : {"LSAN_OPTIONS", "UBSAN_OPTIONS"}) { // their suppression files
             QString options = environment.value(name);
-            const QString file = QRegularExpression("suppressions=([^:]+)").match(options).captured(1);
+            const QString file = QRegularExpression("suppressions=['\"]?([^:'\"]+)").match(options).captured(1);
             if (!file.isEmpty() && QFile::copy(file, workingDir + '/' + name))
                 environment.insert(name, options.replace(file, workingDir + '/' + name));
         }

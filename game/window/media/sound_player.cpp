@@ -22,11 +22,16 @@ using Clock = std::chrono::steady_clock;
 using std::chrono::microseconds;
 using std::chrono::milliseconds;
 
-// 240 frames at 48 kHz are exactly 5 ms. The device takes the queue one such buffer at a
-// time; once Play has seen the last of its sound taken, the next Play has the rest of that
-// buffer's period to queue its sound, and then follows it without a gap.
+// 240 frames at 48 kHz are exactly 5 ms: the device takes the queue one such buffer at a
+// time.
 constexpr int kWantedFrequency = 48000;
 constexpr int kWantedFrames = 240;
+// Play returns when this much of its sound is still to be played. What the window does
+// before the next Play (a repaint, on a real display a round trip to the X server, on a
+// busy machine a lost time slice) must fit in it, or the device runs dry between two
+// cues; a single buffer period is too short for that. Sounds still never overlap: the
+// next one is queued behind the rest.
+constexpr milliseconds kLead{30};
 // Play looks at the queue this often once it should be nearly empty: a sound that follows
 // at once is queued well within one buffer period.
 constexpr microseconds kDrainPoll{100};
@@ -52,9 +57,8 @@ struct SoundPlayer::Device {
     SDL_AudioDeviceID id = 0;
     AudioFormat format;
     milliseconds bufferTime{0};
-    // When the device took the last sound in full: its last buffer is heard until a
-    // buffer period later.
-    Clock::time_point lastTaken;
+    // When the last sound queued will have been heard.
+    Clock::time_point heardBy;
     // Each wave decoded once, kept by the exact bytes of its file, a broken one as nothing.
     struct Cue {
         QByteArray bytes;
@@ -127,7 +131,7 @@ SoundPlayer::~SoundPlayer()
 {
     if (device_) {
         // Let the last buffer of the last sound be heard before the device goes.
-        std::this_thread::sleep_until(device_->lastTaken + device_->bufferTime);
+        std::this_thread::sleep_until(device_->heardBy);
         SDL_CloseAudioDevice(device_->id);
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
@@ -165,20 +169,22 @@ void SoundPlayer::waitUntilPlayed()
     const milliseconds queued = device_->timeOf(SDL_GetQueuedAudioSize(id));
     const Clock::time_point deadline = Clock::now() + queued + 2 * device_->bufferTime + kStallMargin;
 
-    // The queue shrinks one device buffer at a time, so `left` bytes are taken no sooner
-    // than a buffer period before their own length: sleep until a millisecond before that,
-    // then look again at short intervals. No wait for the last buffer to be heard: the
-    // next sound, queued meanwhile, follows it without a gap.
-    for (Uint32 left = SDL_GetQueuedAudioSize(id); left > 0; left = SDL_GetQueuedAudioSize(id)) {
+    // The queue shrinks one device buffer at a time: sleep until it should be down to the
+    // lead, then look again at short intervals.
+    for (Uint32 left = SDL_GetQueuedAudioSize(id);; left = SDL_GetQueuedAudioSize(id)) {
+        const milliseconds leftTime = device_->timeOf(left);
+        if (leftTime <= kLead) {
+            device_->heardBy = Clock::now() + leftTime + device_->bufferTime;
+            return;
+        }
         if (Clock::now() >= deadline) {
             // A stalled device: drop what it did not take, so later cues do not pile up.
             SDL_ClearQueuedAudio(id);
+            device_->heardBy = Clock::now();
             return;
         }
-        const microseconds early = device_->timeOf(left) - device_->bufferTime - milliseconds(1);
-        std::this_thread::sleep_for(std::max(kDrainPoll, early));
+        std::this_thread::sleep_for(std::max<microseconds>(kDrainPoll, leftTime - kLead));
     }
-    device_->lastTaken = Clock::now();
 }
 
 } // namespace bramlow

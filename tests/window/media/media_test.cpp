@@ -160,14 +160,15 @@ QByteArray bitmap(qint32 width, qint32 height, quint16 bits, quint32 compression
 // Each bitmap is judged by what it holds: whole, cut, or larger than a game needs.
 TEST(PictureDecoder, JudgesEachBitmapByWhatItReallyHolds)
 {
-    // RLE8 for 4 x 2 pixels: per row a run of four and the row's end, then the bitmap's end.
-    const QByteArray rle = QByteArray::fromHex("04010000040100000001");
+    // RLE8 for 4 x 2 pixels, then the bitmap's end: three pixels one by one (padded to an
+    // even length), a run of one and the row's end; a run of four and the row's end.
+    const QByteArray rle = QByteArray::fromHex("00030100010001000000" "04010000" "0001");
     // The oldest header: 12 bytes, 16-bit width and height, 24 bits per pixel, one padded row.
     const QByteArray core = QByteArray::fromHex("424d1e000000000000001a0000000c00000001000100010018000000ff00");
     const std::tuple<const char*, QByteArray, const char*> rows[] = {
         {"1 x 1 with the old 12-byte header", core, ""},
         {"RLE8 whole", bitmap(4, 2, 8, 1, rle), ""},
-        {"RLE8 cut after its first row", bitmap(4, 2, 8, 1, rle.left(4)), "ist kein gültiges Bild."},
+        {"RLE8 cut after its first row", bitmap(4, 2, 8, 1, rle.left(10)), "ist kein gültiges Bild."},
         {"RLE8 of 2 bytes declaring 20000 x 20000", bitmap(20000, 20000, 8, 1, rle.right(2)), "ist zu groß"},
     };
     for (const auto& [what, bytes, cause] : rows) {
