@@ -57,8 +57,9 @@ struct SoundPlayer::Device {
     SDL_AudioDeviceID id = 0;
     AudioFormat format;
     milliseconds bufferTime{0};
-    // When the last sound queued will have been heard.
-    Clock::time_point heardBy;
+    // When the device took the last sound in full: its last buffer is heard until a
+    // buffer period later.
+    Clock::time_point lastTaken;
     // Each wave decoded once, kept by the exact bytes of its file, a broken one as nothing.
     struct Cue {
         QByteArray bytes;
@@ -130,8 +131,9 @@ SoundPlayer::SoundPlayer(QString programDir)
 SoundPlayer::~SoundPlayer()
 {
     if (device_) {
-        // Let the last buffer of the last sound be heard before the device goes.
-        std::this_thread::sleep_until(device_->heardBy);
+        // Let the rest of the last sound be heard before the device goes.
+        waitUntilQueuedAtMost(milliseconds(0));
+        std::this_thread::sleep_until(device_->lastTaken + device_->bufferTime);
         SDL_CloseAudioDevice(device_->id);
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
@@ -160,10 +162,10 @@ void SoundPlayer::Play(const std::string& datei)
         return;
     if (SDL_QueueAudio(device_->id, samples->data(), Uint32(samples->size())) != 0)
         return;
-    waitUntilPlayed();
+    waitUntilQueuedAtMost(kLead);
 }
 
-void SoundPlayer::waitUntilPlayed()
+void SoundPlayer::waitUntilQueuedAtMost(milliseconds lead)
 {
     const SDL_AudioDeviceID id = device_->id;
     const milliseconds queued = device_->timeOf(SDL_GetQueuedAudioSize(id));
@@ -173,17 +175,16 @@ void SoundPlayer::waitUntilPlayed()
     // lead, then look again at short intervals.
     for (Uint32 left = SDL_GetQueuedAudioSize(id);; left = SDL_GetQueuedAudioSize(id)) {
         const milliseconds leftTime = device_->timeOf(left);
-        if (leftTime <= kLead) {
-            device_->heardBy = Clock::now() + leftTime + device_->bufferTime;
+        if (left == 0)
+            device_->lastTaken = Clock::now();
+        if (leftTime <= lead)
             return;
-        }
         if (Clock::now() >= deadline) {
             // A stalled device: drop what it did not take, so later cues do not pile up.
             SDL_ClearQueuedAudio(id);
-            device_->heardBy = Clock::now();
             return;
         }
-        std::this_thread::sleep_for(std::max<microseconds>(kDrainPoll, leftTime - kLead));
+        std::this_thread::sleep_for(std::max<microseconds>(kDrainPoll, leftTime - lead));
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <chrono>
+
 #include <memory>
 #include <string>
 
@@ -28,7 +30,8 @@ public:
     bool hasDevice() const;
 
 private:
-    void waitUntilPlayed();
+    // Returns once the device holds at most `lead` of sound not yet taken.
+    void waitUntilQueuedAtMost(std::chrono::milliseconds lead);
 
     struct Device;
     QString programDir_;
