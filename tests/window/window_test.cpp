@@ -648,7 +648,7 @@ const FileFault kFileFaults[] = {
     // 8-bit mono at 2 Hz: 299 seconds of sound in 642 bytes.
     {"wave_of_minutes", writing([](auto) { return testing::waveImage({2, 1, 8}, QByteArray(598, '\x80')); }), 5,
      kInvalid, kNoPlugin},
-    // Played with a memory limit of 1 GB (sparse_in_1_GB below).
+    // Played under a memory limit of 1 GB: reading it whole would end the program.
     {"sparse_2_5_GB",
      [](const QString& path, auto) { return testing::writeFile(path, {}) && QFile::resize(path, 5 * kMemoryLimit / 2); },
      5, "ist zu groß", kNoPlugin},
