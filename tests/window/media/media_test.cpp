@@ -181,17 +181,12 @@ TEST(PictureDecoder, JudgesEachBitmapByWhatItReallyHolds)
     }
 }
 
-// A wave of `tag` (1 PCM, 2 MS ADPCM, 3 float, 6 A-law, 7 mu-law, 17 IMA ADPCM) whose fmt
-// chunk ends with `extra`.
-QByteArray wave(quint16 tag, quint32 rate, quint16 blockAlign, quint16 bits, const QByteArray& extra,
-                const QByteArray& data)
+// An empty mono ADPCM wave (`tag` 2 MS, 17 IMA) at 8 kHz in blocks of 256 bytes, its fmt
+// chunk ending with `extra`.
+QByteArray adpcm(quint16 tag, const QByteArray& extra)
 {
-    QByteArray fmt(16, '\0');
-    qToLittleEndian(tag | 1u << 16, fmt.data()); // mono
-    qToLittleEndian(rate, fmt.data() + 4);
-    qToLittleEndian(rate * blockAlign, fmt.data() + 8);
-    qToLittleEndian(blockAlign | quint32(bits) << 16, fmt.data() + 12);
-    QByteArray out = withLe32At(waveImage({}, data), 16, quint32(16 + extra.size())).replace(20, 16, fmt + extra);
+    QByteArray out = withLe32At(waveImage({8000, 1, 4}, {}), 16, quint32(16 + extra.size())).insert(36, extra);
+    out = withLe32At(withLe32At(out, 20, tag | 1u << 16), 32, 256u | 4u << 16);
     return withLe32At(out, 4, quint32(out.size() - 8));
 }
 
@@ -202,11 +197,11 @@ TEST(WaveDecoder, AnEmptySoundIsSilenceInEveryFormatAndOneOfMinutesIsRefused)
     const QByteArray ima = QByteArray::fromHex("0200f901");
     const QByteArray ms = QByteArray::fromHex("2000f401070000010000000200ff00000000c0004000f0000000cc0130ff880118ff");
     const std::tuple<const char*, QByteArray, int> rows[] = {
-        {"16-bit PCM", wave(1, 8000, 2, 16, {}, {}), 0},
-        {"mu-law", wave(7, 8000, 1, 8, {}, {}), 0},
-        {"IMA ADPCM", wave(17, 8000, 256, 4, ima, {}), 0},
-        {"MS ADPCM", wave(2, 8000, 256, 4, ms, {}), 0},
-        {"8-bit PCM at 2 Hz: 299 s in 642 bytes", wave(1, 2, 1, 8, {}, QByteArray(598, '\x80')), -1},
+        {"16-bit PCM", waveImage({8000, 1, 16}, {}), 0},
+        {"mu-law", withLe32At(waveImage({8000, 1, 8}, {}), 20, 7u | 1u << 16), 0},
+        {"IMA ADPCM", adpcm(17, ima), 0},
+        {"MS ADPCM", adpcm(2, ms), 0},
+        {"8-bit PCM at 2 Hz: 299 s in 642 bytes", waveImage({2, 1, 8}, QByteArray(598, '\x80')), -1},
     };
     for (const auto& [what, bytes, size] : rows) {
         const auto samples = decodeWave(bytes, device);
