@@ -1,5 +1,6 @@
 #include "board_keyboard.h"
 
+#include "picture_box_accessible.h"
 #include "window/media/picture_box.h"
 
 #include <QKeyEvent>
@@ -80,7 +81,7 @@ void BoardKeyboard::frame(PictureBox* stop)
     update();
     // The board, which has the focus, speaks for the framed stop: a screen reader reads a
     // change of the focused object's name at once.
-    setAccessibleName(stop->accessibleName());
+    setAccessibleName(PictureBoxAccessible::nameOf(stop));
     setAccessibleDescription(stop->accessibleDescription());
 }
 

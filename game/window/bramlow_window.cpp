@@ -1,12 +1,15 @@
 #include "bramlow_window.h"
 
 #include "accessible_texts.h"
+#include "announcement.h"
 #include "board_keyboard.h"
 #include "engine/game_texts.h"
 #include "engine_fault.h"
 #include "main_window_form.h"
 #include "message_label.h"
+#include "move_marks.h"
 #include "picture_box_accessible.h"
+#include "play_menu.h"
 #include "text_box_widget.h"
 #include "window/media/fatal_error.h"
 #include "window/media/picture_box.h"
@@ -178,6 +181,10 @@ void BramlowWindow::buildForm()
     image1_->setAccessibleDescription(QStringLiteral("Beendet den Zug, ohne eine Figur zu bewegen."));
     wuerfel_->setAccessibleDescription(QStringLiteral("Würfelt für den Spieler am Zug."));
 
+    moveMarks_ = new MoveMarks(form);
+    moveMarks_->setGeometry(QRect(QPoint(), formSize()));
+    new AnnouncementLine(form);
+
     // The keyboard layer comes last, so that its frame lies in front of every control.
     std::vector<PictureBox*> stops;
     for (const auto* array : {&b_, &s_, &g_})
@@ -209,7 +216,7 @@ void BramlowWindow::buildBoardView(QWidget* form)
         const int extent = (array.data() == s_.data() && index == 18) ? cellTwips + 5 : cellTwips;
         cell->setGeometry(twipsRect(squareLeft(column), squareTop(row), extent, extent));
         const CellArray which = *name == 'b' ? CellArray::b : *name == 's' ? CellArray::s : CellArray::g;
-        cell->setAccessibleName(cellAccessibleName(which, index, UNUSED_CELL));
+        PictureBoxAccessible::setQuietName(cell, cellAccessibleName(which, index, UNUSED_CELL));
         cell->setAccessibleDescription(cellAccessibleDescription(which, index));
         array[static_cast<std::size_t>(index)] = cell;
     };
@@ -235,20 +242,22 @@ void BramlowWindow::buildBoardView(QWidget* form)
 
 void BramlowWindow::buildMenus()
 {
-    QMenu* datei = menuBar()->addMenu(QStringLiteral("Datei"));
+    QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
     datei->setObjectName(QStringLiteral("menuDate"));
-    QAction* neu = datei->addAction(QStringLiteral("neues Spiel"));
+    QAction* neu = datei->addAction(QStringLiteral("&neues Spiel"));
     neu->setObjectName(QStringLiteral("menuNeu"));
     neu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    QAction* ende = datei->addAction(QStringLiteral("Ende"));
+    QAction* ende = datei->addAction(QStringLiteral("&Ende"));
     ende->setObjectName(QStringLiteral("menuEnde"));
     ende->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("Hilfe"));
+    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     hilfe->setObjectName(QStringLiteral("menuH"));
-    QAction* about = hilfe->addAction(QStringLiteral("Hilfe"));
+    QAction* about = hilfe->addAction(QStringLiteral("&Hilfe"));
     about->setObjectName(QStringLiteral("menuHilfe"));
     about->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+
+    addPlayMenu(*this, *menuBar());
 
     connect(neu, &QAction::triggered, this, &BramlowWindow::menuNeu_Click);
     connect(ende, &QAction::triggered, this, &BramlowWindow::menuEnde_Click);
@@ -332,6 +341,7 @@ std::string BramlowWindow::text(TextBox box) const { return textBox(box)->text()
 void BramlowWindow::setText(TextBox box, const std::string& text)
 {
     textBox(box)->setText(text);
+    narration_.textWritten(box, text);
     if (box == TextBox::ausgabe2)
         showWhatReacts();
 }
@@ -339,6 +349,7 @@ void BramlowWindow::setText(TextBox box, const std::string& text)
 void BramlowWindow::setMessage(const std::string& caption)
 {
     ausgabe11_->setText(QString::fromStdString(caption));
+    narration_.messageShown(caption);
 }
 
 void BramlowWindow::setCellPicture(CellArray array, std::int16_t index, const std::string& file)
@@ -346,8 +357,9 @@ void BramlowWindow::setCellPicture(CellArray array, std::int16_t index, const st
     // The engine only names cells that exist; any other index has no picture to change.
     if (PictureBox* target = cell(array, index)) {
         target->setPictureAndRefresh(loadPictureOrExit(programDir_, QString::fromStdString(file), boxParent()));
-        target->setAccessibleName(cellAccessibleName(array, index, codeOfCellPicture(file)));
+        PictureBoxAccessible::setQuietName(target, cellAccessibleName(array, index, codeOfCellPicture(file)));
         keyboard_->stopChanged(target);
+        narration_.cellShown(array, index, codeOfCellPicture(file));
     }
 }
 
@@ -356,11 +368,13 @@ void BramlowWindow::setDiePicture(const std::string& file)
     wuerfel_->setPictureAndRefresh(loadPictureOrExit(programDir_, QString::fromStdString(file), boxParent()));
     wuerfel_->setAccessibleName(dieAccessibleName(file));
     keyboard_->stopChanged(wuerfel_);
+    narration_.dieShown(file);
 }
 
 void BramlowWindow::setImage1Enabled(bool enabled)
 {
     image1_->setEnabled(enabled);
+    image1_->setToolTip(enabled ? QStringLiteral("Zug beenden") : QString());
     showWhatReacts();
 }
 
@@ -368,6 +382,7 @@ void BramlowWindow::setDieVisible(bool visible) { wuerfel_->setVisible(visible);
 
 void BramlowWindow::Play(const std::string& datei)
 {
+    narration_.soundPlayed(datei);
     if (soundOn_)
         sound_.Play(datei);
 }
@@ -398,14 +413,36 @@ void BramlowWindow::showWhatReacts()
 
 // Every handler calls the engine through here: an exception escaping it is a fault of the
 // program, reported in a German box before the program ends, never an abort without a word.
+// Whoever clicked, what the click changed is announced to a screen reader afterwards.
 template <typename Call>
 void BramlowWindow::guarded(Call&& call)
 {
+    moveMarks_->clear();
+    narration_.begin(ausgabe1_->text());
     try {
         call();
     } catch (...) {
         reportEngineFaultAndExit(boxParent());
     }
+    announce(narration_.sentence());
+}
+
+void BramlowWindow::markLastMove()
+{
+    if (const auto move = narration_.move())
+        moveMarks_->mark({cell(move->first.array, move->first.index), cell(move->second.array, move->second.index)});
+}
+
+void BramlowWindow::rollByKey()
+{
+    if (wuerfel_->isVisible())
+        wuerfel_Click();
+}
+
+void BramlowWindow::endTurnByKey()
+{
+    if (image1_->isEnabled())
+        Image1_Click();
 }
 
 void BramlowWindow::neu_but_Click()
@@ -413,7 +450,10 @@ void BramlowWindow::neu_but_Click()
     // Input waits while the 96 cells are set up to their sounds; the cursor says so.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    guarded([this] { engine_.neu_but_Click(); });
+    guarded([this] {
+        narration_.newGame();
+        engine_.neu_but_Click();
+    });
 }
 
 void BramlowWindow::menuNeu_Click() { neu_but_Click(); }

@@ -4,6 +4,7 @@
 // engine's window (WindowView) and hands every click to the engine in one call.
 
 #include "auto_size_control.h"
+#include "turn_narration.h"
 #include "engine/engine.h"
 #include "engine/random_source.h"
 #include "engine/window_view.h"
@@ -24,6 +25,7 @@ class QPushButton;
 namespace bramlow {
 
 class BoardKeyboard;
+class MoveMarks;
 class PictureBox;
 class TextBoxWidget;
 
@@ -60,6 +62,13 @@ public:
     void setImage1Enabled(bool enabled) override;
     void setDieVisible(bool visible) override;
     void Play(const std::string& datei) override;
+
+    // Frames the source and destination of the move just made (by the computer or a
+    // network peer) until the next action.
+    void markLastMove();
+    // The keys W and E: the die and the logo, as far as a click on them would act now.
+    void rollByKey();
+    void endTurnByKey();
 
     // Handlers, one per event of the window.
     void neu_but_Click();
@@ -112,6 +121,8 @@ private:
     QPushButton* neuBut_ = nullptr;
     QPushButton* ende_ = nullptr;
     BoardKeyboard* keyboard_ = nullptr;
+    MoveMarks* moveMarks_ = nullptr;
+    TurnNarration narration_;
     std::optional<AutoSizeControl> trellAutoSize1_;
 
     bool soundOn_ = true;

@@ -6,6 +6,8 @@ namespace bramlow {
 
 namespace {
 
+constexpr const char* kQuietName = "bramlowQuietName";
+
 QAccessibleInterface* pictureBoxInterface(const QString& className, QObject* object)
 {
     if (className == QLatin1String(PictureBox::staticMetaObject.className()))
@@ -18,6 +20,21 @@ QAccessibleInterface* pictureBoxInterface(const QString& className, QObject* obj
 PictureBoxAccessible::PictureBoxAccessible(PictureBox* box)
     : QAccessibleWidget(box, QAccessible::Button)
 {
+}
+
+QString PictureBoxAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Name)
+        return nameOf(static_cast<PictureBox*>(widget()));
+    return QAccessibleWidget::text(t);
+}
+
+void PictureBoxAccessible::setQuietName(PictureBox* box, const QString& name) { box->setProperty(kQuietName, name); }
+
+QString PictureBoxAccessible::nameOf(const PictureBox* box)
+{
+    const QVariant quiet = box->property(kQuietName);
+    return quiet.isValid() ? quiet.toString() : box->accessibleName();
 }
 
 QStringList PictureBoxAccessible::actionNames() const { return QAccessibleWidget::actionNames() << pressAction(); }
