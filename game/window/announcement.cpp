@@ -15,11 +15,25 @@ QPointer<AnnouncementLine>& currentLine()
 }
 
 // A notification: Orca speaks a notification's name when it starts showing, at once and
-// whatever has the focus. A changed name alone is spoken only for the focused object.
+// whatever has the focus (a changed name alone is spoken only for the focused object).
+// The name changes quietly: every event costs Orca a question to the program, and while
+// the program plays a sound it answers late, so that Orca loses events that follow.
+class AnnouncementAccessible : public QAccessibleWidget {
+public:
+    explicit AnnouncementAccessible(AnnouncementLine* line)
+        : QAccessibleWidget(line, QAccessible::Notification)
+    {
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? static_cast<AnnouncementLine*>(widget())->text() : QString();
+    }
+};
+
 QAccessibleInterface* announcementInterface(const QString& className, QObject* object)
 {
     if (className == QLatin1String(AnnouncementLine::staticMetaObject.className()))
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+        return new AnnouncementAccessible(static_cast<AnnouncementLine*>(object));
     return nullptr;
 }
 
@@ -60,7 +74,7 @@ void AnnouncementLine::say(const QString& text)
     // Hidden and shown again, so that the same text twice (a refusal repeated) is spoken
     // twice as well.
     hide();
-    setAccessibleName(text);
+    text_ = text;
     show();
 }
 

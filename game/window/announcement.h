@@ -22,6 +22,11 @@ public:
     ~AnnouncementLine() override;
 
     void say(const QString& text);
+    // The last text said.
+    const QString& text() const { return text_; }
+
+private:
+    QString text_;
 };
 
 } // namespace bramlow
