@@ -76,6 +76,7 @@ void AnnouncementLine::say(const QString& text)
     hide();
     text_ = text;
     show();
+    emit said(text);
 }
 
 } // namespace bramlow

@@ -25,6 +25,9 @@ public:
     // The last text said.
     const QString& text() const { return text_; }
 
+signals:
+    void said(const QString& text);
+
 private:
     QString text_;
 };

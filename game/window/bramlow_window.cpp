@@ -5,11 +5,13 @@
 #include "board_keyboard.h"
 #include "engine/game_texts.h"
 #include "engine_fault.h"
+#include "form_accessible.h"
 #include "main_window_form.h"
 #include "message_label.h"
 #include "move_marks.h"
 #include "picture_box_accessible.h"
 #include "play_menu.h"
+#include "rules_window.h"
 #include "text_box_widget.h"
 #include "window/media/fatal_error.h"
 #include "window/media/picture_box.h"
@@ -132,6 +134,7 @@ BramlowWindow::BramlowWindow(const QString& programDir, RandomSource& random)
 {
     setObjectName(QStringLiteral("Bramlow"));
     PictureBoxAccessible::install();
+    FormAccessible::install();
     buildForm();
     buildMenus();
 
@@ -155,6 +158,7 @@ BramlowWindow::~BramlowWindow()
 void BramlowWindow::buildForm()
 {
     auto* form = new QWidget(this);
+    form->setObjectName(QStringLiteral("bramlowForm"));
     setCentralWidget(form);
 
     // The first control, Image2, lies behind every cell of the board view.
@@ -176,7 +180,8 @@ void BramlowWindow::buildForm()
     speicher_ = designedControl<TextBoxWidget>(form, "speicher");
     speicher2_ = designedControl<TextBoxWidget>(form, "speicher2");
 
-    image2_->setAccessibleName(QStringLiteral("Hintergrund des Spielbretts"));
+    ausgabe1_->setAccessibleName(QStringLiteral("Spieler am Zug"));
+    ausgabe2_->setAccessibleName(QStringLiteral("Aufforderung"));
     image1_->setAccessibleName(QStringLiteral("Logo: Zug beenden"));
     image1_->setAccessibleDescription(QStringLiteral("Beendet den Zug, ohne eine Figur zu bewegen."));
     wuerfel_->setAccessibleDescription(QStringLiteral("Würfelt für den Spieler am Zug."));
@@ -256,6 +261,10 @@ void BramlowWindow::buildMenus()
     QAction* about = hilfe->addAction(QStringLiteral("&Hilfe"));
     about->setObjectName(QStringLiteral("menuHilfe"));
     about->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    QAction* rules = hilfe->addAction(QStringLiteral("&Spielregeln"));
+    rules->setObjectName(QStringLiteral("menuSpielregeln"));
+    rules->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(rules, &QAction::triggered, this, [this] { RulesWindow::showFor(programDir_, this); });
 
     addPlayMenu(*this, *menuBar());
 

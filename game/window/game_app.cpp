@@ -41,8 +41,13 @@ void GameApp::openMainWindow()
     connect(window, &BramlowWindow::aboutRequested, this, &GameApp::showAbout);
     connect(window, &QObject::destroyed, this, &GameApp::mainWindowGone);
     options_.addMenuTo(*window->menuBar());
-    window->setSoundOn(options_.soundOn());
-    connect(&options_, &GameOptions::changed, window, [this, window] { window->setSoundOn(options_.soundOn()); });
+    // While the computer plays both sides, the title says how the demo ends.
+    const auto followOptions = [this, window] {
+        window->setSoundOn(options_.soundOn());
+        window->setWindowTitle(options_.demo() ? QStringLiteral("Bramlow – Demo – ein Klick beendet sie") : QStringLiteral("Bramlow"));
+    };
+    followOptions();
+    connect(&options_, &GameOptions::changed, window, followOptions);
     window->show();
     computer_.follow(window);
 }

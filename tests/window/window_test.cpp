@@ -239,8 +239,10 @@ TEST_F(Window, TabRunsFromNeuesSpielThroughTheTextBoxesAndTheMenusCarryTheirShor
         for (QAction* entry : menu->menu()->actions())
             menus << entry->text() + ' ' + entry->shortcut().toString();
     }
-    EXPECT_EQ(menus, QStringList({"Datei:", "neues Spiel Ctrl+N", "Ende Ctrl+Q", "Optionen:", "Computer spielt Silber ",
-                                  "Computer spielt Gold ", " ", "Ton ", "Hilfe:", "Hilfe Ctrl+H"}));
+    EXPECT_EQ(menus, QStringList({"&Datei:", "&neues Spiel Ctrl+N", "&Ende Ctrl+Q", "&Optionen:",
+                                  "Computer spielt &Silber ", "Computer spielt &Gold ", " ", "&Ton ", "&Spiel:",
+                                  "&Würfeln W", "&Zug beenden E", " ", "&Vollbild F11", "&Hilfe:", "&Hilfe Ctrl+H",
+                                  "&Spielregeln F1"}));
 }
 
 TEST_F(Window, ResizedEveryControlAndFontFollowsTheFormAndComesBackExactly)
