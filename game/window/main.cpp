@@ -1,4 +1,4 @@
-#include "computer_argument.h"
+#include "command_line.h"
 #include "game_app.h"
 
 #include <QApplication>
@@ -11,16 +11,16 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const bramlow::ComputerArgument computer = bramlow::readComputerArgument(arguments);
-    if (!computer.error.isEmpty()) {
-        std::fprintf(stderr, "%s\n", computer.error.toLocal8Bit().constData());
+    const bramlow::CommandLine commandLine = bramlow::readCommandLine(arguments);
+    if (!commandLine.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", commandLine.error.toLocal8Bit().constData());
         return 2;
     }
 
     QApplication app(argc, argv);
     bramlow::GameApp game(QCoreApplication::applicationDirPath());
-    if (computer.sides)
-        game.options().setComputerForThisRun(*computer.sides);
+    if (commandLine.computer)
+        game.options().setComputerForThisRun(*commandLine.computer);
     QObject::connect(&game, &bramlow::GameApp::noWindowLeft, &app, &QCoreApplication::quit);
     game.start();
     return app.exec();
