@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <limits>
 
 namespace bramlow {
@@ -40,6 +41,13 @@ void BoardKeyboard::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Right: frame(nearestStop({1, 0})); break;
     case Qt::Key_Up: frame(nearestStop({0, -1})); break;
     case Qt::Key_Down: frame(nearestStop({0, 1})); break;
+    case Qt::Key_N: {
+        if (choices_.empty())
+            return;
+        const auto at = std::find(choices_.begin(), choices_.end(), framed_);
+        frame(at == choices_.end() || at + 1 == choices_.end() ? choices_.front() : *(at + 1));
+        break;
+    }
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter: framed_->click(); break;
@@ -67,6 +75,13 @@ PictureBox* BoardKeyboard::nearestStop(QPoint direction) const
         bestCost = ahead + 3 * aside;
     }
     return best;
+}
+
+void BoardKeyboard::setChoices(std::vector<PictureBox*> choices)
+{
+    choices_ = std::move(choices);
+    if (hasFocus() && !choices_.empty() && std::find(choices_.begin(), choices_.end(), framed_) == choices_.end())
+        frame(choices_.front());
 }
 
 void BoardKeyboard::stopChanged(PictureBox* stop)

@@ -6,6 +6,7 @@
 #include "engine/game_texts.h"
 #include "engine_fault.h"
 #include "form_accessible.h"
+#include "keyboard_choices.h"
 #include "main_window_form.h"
 #include "message_label.h"
 #include "move_marks.h"
@@ -434,6 +435,7 @@ void BramlowWindow::guarded(Call&& call)
         reportEngineFaultAndExit(boxParent());
     }
     announce(narration_.sentence());
+    keyboard_->setChoices(keyboardChoices(*this));
 }
 
 void BramlowWindow::markLastMove()
