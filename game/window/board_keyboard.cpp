@@ -42,10 +42,13 @@ void BoardKeyboard::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Up: frame(nearestStop({0, -1})); break;
     case Qt::Key_Down: frame(nearestStop({0, 1})); break;
     case Qt::Key_N: {
+        // Shift+N walks backwards.
         if (choices_.empty())
             return;
-        const auto at = std::find(choices_.begin(), choices_.end(), framed_);
-        frame(at == choices_.end() || at + 1 == choices_.end() ? choices_.front() : *(at + 1));
+        const auto count = static_cast<std::ptrdiff_t>(choices_.size());
+        const auto at = std::find(choices_.begin(), choices_.end(), framed_) - choices_.begin();
+        const std::ptrdiff_t step = event->modifiers() & Qt::ShiftModifier ? count - 1 : 1;
+        frame(choices_[static_cast<std::size_t>(at == count ? 0 : (at + step) % count)]);
         break;
     }
     case Qt::Key_Space:

@@ -2,7 +2,7 @@
 // Keyboard play: a layer over the whole form that takes the focus after the window's own
 // keyboard order (Neu_but, ende, ausgabe1, ausgabe2). While it has the focus, a frame
 // marks one stop (a cell, the die or the logo); the arrow keys move the frame to the
-// nearest stop in their direction, N to the next stop where a click acts now, and Space
+// nearest stop in their direction, N (Shift+N backwards) to the next stop where a click acts now, and Space
 // or Return clicks the framed stop exactly as the mouse would. The layer lets every mouse event through to what lies below it. Its
 // accessible name and description are those of the framed stop, so that a screen reader
 // on the board hears where the frame is and what the stop shows after each key.

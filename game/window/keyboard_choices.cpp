@@ -30,19 +30,22 @@ std::vector<PictureBox*> keyboardChoices(const BramlowWindow& window)
     if (!player || (phase != prompt::select && phase != prompt::destination))
         return {};
     const std::optional<Cell> held = cellNamed(window.text(TextBox::speicher));
-    std::vector<PictureBox*> choices;
+    // Pieces by grid, then by Index; destinations the farthest along the way first, as a
+    // race is mostly run forwards.
+    std::vector<std::pair<int, Square>> squares;
     for (const Move& move : window.engine().position().legalMoves(*player, window.engine().wurf())) {
         if (phase == prompt::select)
-            choices.push_back(cellAtSquare(window, move.from));
+            squares.emplace_back(0, move.from);
         else if (held && move.from == squareOf(*held))
-            choices.push_back(cellAtSquare(window, move.to));
+            squares.emplace_back(-progress(*player, move.to), move.to);
     }
-    std::erase(choices, nullptr);
-    // By grid, then by Index.
-    std::sort(choices.begin(), choices.end(), [](const PictureBox* a, const PictureBox* b) {
-        return std::pair(a->objectName(), a->index()) < std::pair(b->objectName(), b->index());
-    });
-    choices.erase(std::unique(choices.begin(), choices.end()), choices.end());
+    std::sort(squares.begin(), squares.end());
+    std::vector<PictureBox*> choices;
+    for (const auto& [order, square] : squares) {
+        PictureBox* cell = cellAtSquare(window, square);
+        if (cell && std::find(choices.begin(), choices.end(), cell) == choices.end())
+            choices.push_back(cell);
+    }
     return choices;
 }
 

@@ -10,8 +10,8 @@ namespace bramlow {
 class BramlowWindow;
 class PictureBox;
 
-// In the order of the grids b, g, s, each by Index; empty in the other
-// phases and when no move is left.
+// Pieces by their place, destinations the farthest along the player's way first; empty in
+// the other phases and when no move is left.
 std::vector<PictureBox*> keyboardChoices(const BramlowWindow& window);
 
 } // namespace bramlow
