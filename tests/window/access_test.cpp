@@ -4,6 +4,7 @@
 // the computer's move, and an accessibility tree without the window's storage.
 
 #include "engine/game_texts.h"
+#include "window/accessible_texts.h"
 #include "window/announcement.h"
 #include "window/game_app.h"
 #include "window/media/picture_box.h"
@@ -20,6 +21,8 @@
 #include <QTextBrowser>
 
 #include <gtest/gtest.h>
+
+void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
 
 namespace bramlow {
 namespace {
@@ -144,6 +147,29 @@ TEST_F(Access, TheLogoTheTitleTheRulesTheKeysAndTheTreeSayWhatTheyDo)
     walk(QAccessible::queryAccessibleInterface(main().form()));
     EXPECT_TRUE(names.contains("ausgabe1=Spieler am Zug") && names.contains("ausgabe2=Aufforderung"));
     EXPECT_FALSE(names.filter(QRegularExpression("^(speicher|speicher2|Image2|moveMarks)=")).size());
+}
+
+// Each kind of cell by the name and description a screen reader reads: pale and dark
+// squares, both home rows of both players, every piece, picked up or not.
+TEST(CellTexts, EveryKindOfCellIsNamedByItsPlaceSquareAndPiece)
+{
+    using C = CellArray;
+    const std::tuple<C, int, CellCode, const char*, const char*> cells[] = {
+        {C::b, 11, EMPTY_EVEN, "b11, dunkles Feld, leer", "Spielbrett, Reihe 1 von unten, Spalte 1 von links"},
+        {C::b, 12, SILBER_ODD, "b12, helles Feld, Silber-Figur", "Spielbrett, Reihe 1 von unten, Spalte 2 von links"},
+        {C::b, 34, GOLD_SELECTED, "b34, helles Feld, Gold-Figur, ausgewählt", "Spielbrett, Reihe 3 von unten, Spalte 4 von links"},
+        {C::b, 87, SILBER_SELECTED, "b87, helles Feld, Silber-Figur, ausgewählt", "Spielbrett, Reihe 8 von unten, Spalte 7 von links"},
+        {C::s, 13, SILBER_HOME, "s13, Startfeld von Silber, Silber-Figur", "Startreihe links neben Reihe 3"},
+        {C::s, 26, SILBER_HOME_EMPTY, "s26, Zielfeld von Silber, leer", "Zielreihe rechts neben Reihe 6"},
+        {C::g, 15, GOLD_HOME, "g15, Startfeld von Gold, Gold-Figur", "Startreihe unter Spalte 5"},
+        {C::g, 28, GOLD_HOME_EMPTY, "g28, Zielfeld von Gold, leer", "Zielreihe über Spalte 8"},
+        {C::b, 55, GOLD_EVEN, "b55, dunkles Feld, Gold-Figur", "Spielbrett, Reihe 5 von unten, Spalte 5 von links"},
+        {C::s, 21, UNUSED_CELL, "s21, Zielfeld von Silber", "Zielreihe rechts neben Reihe 1"},
+    };
+    for (const auto& [array, index, code, name, description] : cells) {
+        EXPECT_EQ(cellAccessibleName(array, index, codeOfCellPicture(pictureFile(code))), name);
+        EXPECT_EQ(cellAccessibleDescription(array, index), description) << name;
+    }
 }
 
 } // namespace
