@@ -30,6 +30,7 @@ void BoardKeyboard::focusInEvent(QFocusEvent* event)
 
 void BoardKeyboard::focusOutEvent(QFocusEvent* event)
 {
+    PictureBoxAccessible::setFramed(framed_, false);
     update();
     QWidget::focusOutEvent(event);
 }
@@ -95,8 +96,17 @@ void BoardKeyboard::stopChanged(PictureBox* stop)
 
 void BoardKeyboard::frame(PictureBox* stop)
 {
+    PictureBoxAccessible::setFramed(framed_, false);
     framed_ = stop;
     update();
+    // The focus moves on to the framed stop itself once Qt has given it to the board, which
+    // it does after this when the board has just received it.
+    QMetaObject::invokeMethod(
+        this, [this, stop] {
+            if (hasFocus() && framed_ == stop)
+                PictureBoxAccessible::setFramed(stop, true);
+        },
+        Qt::QueuedConnection);
     // The board, which has the focus, speaks for the framed stop: a screen reader reads a
     // change of the focused object's name at once.
     setAccessibleName(PictureBoxAccessible::nameOf(stop));

@@ -7,6 +7,7 @@ namespace bramlow {
 namespace {
 
 constexpr const char* kQuietName = "bramlowQuietName";
+constexpr const char* kFramed = "bramlowFramed";
 
 QAccessibleInterface* pictureBoxInterface(const QString& className, QObject* object)
 {
@@ -27,6 +28,23 @@ QString PictureBoxAccessible::text(QAccessible::Text t) const
     if (t == QAccessible::Name)
         return nameOf(static_cast<PictureBox*>(widget()));
     return QAccessibleWidget::text(t);
+}
+
+QAccessible::State PictureBoxAccessible::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    state.focusable = true;
+    state.focused = widget()->property(kFramed).toBool();
+    return state;
+}
+
+void PictureBoxAccessible::setFramed(PictureBox* box, bool framed)
+{
+    box->setProperty(kFramed, framed);
+    if (framed) {
+        QAccessibleEvent focus(box, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void PictureBoxAccessible::setQuietName(PictureBox* box, const QString& name) { box->setProperty(kQuietName, name); }

@@ -14,6 +14,7 @@ public:
     explicit PictureBoxAccessible(PictureBox* box);
 
     QString text(QAccessible::Text t) const override;
+    QAccessible::State state() const override;
     QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
 
@@ -26,6 +27,9 @@ public:
     static void setQuietName(PictureBox* box, const QString& name);
     // That name, or the widget's accessible name while it has none.
     static QString nameOf(const PictureBox* box);
+    // The keyboard's frame is on the box while the board has the focus: the box then
+    // reports the focus itself, so that a screen reader and a magnifier follow the frame.
+    static void setFramed(PictureBox* box, bool framed);
 };
 
 } // namespace bramlow
