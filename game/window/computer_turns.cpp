@@ -5,6 +5,9 @@
 #include "engine/player.h"
 #include "game_options.h"
 
+#include <QAccessible>
+
+#include <algorithm>
 #include <string>
 
 namespace bramlow {
@@ -42,7 +45,9 @@ void ComputerTurns::followOptions()
 
 std::chrono::milliseconds ComputerTurns::stepPause() const
 {
-    return options_.soundOn() ? pauses_.withSound : pauses_.silent;
+    const std::chrono::milliseconds pause = options_.soundOn() ? pauses_.withSound : pauses_.silent;
+    // A screen reader needs the time to say what the step did before the next one.
+    return QAccessible::isActive() ? std::max(pause, pauses_.withScreenReader) : pause;
 }
 
 void ComputerTurns::takeStep()
