@@ -29,6 +29,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QToolTip>
 
 #include <algorithm>
 #include <iterator>
@@ -384,7 +385,10 @@ void BramlowWindow::setDiePicture(const std::string& file)
 void BramlowWindow::setImage1Enabled(bool enabled)
 {
     image1_->setEnabled(enabled);
+    // The tooltip says what a click does only while it does it, also when it shows now.
     image1_->setToolTip(enabled ? QStringLiteral("Zug beenden") : QString());
+    if (!enabled && QToolTip::isVisible())
+        QToolTip::hideText();
     showWhatReacts();
 }
 
