@@ -147,6 +147,11 @@ TEST_F(Access, TheLogoTheTitleTheRulesTheKeysAndTheTreeSayWhatTheyDo)
     walk(QAccessible::queryAccessibleInterface(main().form()));
     EXPECT_TRUE(names.contains("ausgabe1=Spieler am Zug") && names.contains("ausgabe2=Aufforderung"));
     EXPECT_FALSE(names.filter(QRegularExpression("^(speicher|speicher2|Image2|moveMarks)=")).size());
+    main().setMessage(message::wrongDistance);
+    QAccessibleInterface* line = QAccessible::queryAccessibleInterface(main().findChild<QWidget*>("ausgabe11"));
+    ASSERT_TRUE(line->textInterface());
+    EXPECT_EQ(line->textInterface()->text(0, line->textInterface()->characterCount()), "Mit Wurf nicht zu erreichen");
+    EXPECT_EQ(line->text(QAccessible::Name), "Mit Wurf nicht zu erreichen");
 }
 
 // Each kind of cell by the name and description a screen reader reads: pale and dark
