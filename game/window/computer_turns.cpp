@@ -5,9 +5,6 @@
 #include "engine/player.h"
 #include "game_options.h"
 
-#include <QAccessible>
-
-#include <algorithm>
 #include <string>
 
 namespace bramlow {
@@ -45,9 +42,7 @@ void ComputerTurns::followOptions()
 
 std::chrono::milliseconds ComputerTurns::stepPause() const
 {
-    const std::chrono::milliseconds pause = options_.soundOn() ? pauses_.withSound : pauses_.silent;
-    // A screen reader needs the time to say what the step did before the next one.
-    return QAccessible::isActive() ? std::max(pause, pauses_.withScreenReader) : pause;
+    return options_.soundOn() ? pauses_.withSound : pauses_.silent;
 }
 
 void ComputerTurns::takeStep()

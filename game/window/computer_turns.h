@@ -37,7 +37,6 @@ public:
     struct Pauses {
         std::chrono::milliseconds withSound{500};
         std::chrono::milliseconds silent{150};
-        std::chrono::milliseconds withScreenReader{1500};
         std::chrono::milliseconds afterWin{4000};
     };
     void setPauses(const Pauses& pauses) { pauses_ = pauses; }
