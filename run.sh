@@ -11,7 +11,7 @@ packages=(
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev libqt6opengl6-dev
     libsdl2-dev
     fonts-liberation
-    libgtest-dev libgmock-dev libbenchmark-dev xvfb
+    libgtest-dev libgmock-dev libbenchmark-dev xvfb orca at-spi2-core dbus xdotool procps
     desktop-file-utils appstream dpkg-dev file lintian mmdebstrap debian-archive-keyring
 )
 

@@ -1,10 +1,12 @@
 #include "board_keyboard.h"
 
+#include "picture_box_accessible.h"
 #include "window/media/picture_box.h"
 
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <limits>
 
 namespace bramlow {
@@ -28,6 +30,7 @@ void BoardKeyboard::focusInEvent(QFocusEvent* event)
 
 void BoardKeyboard::focusOutEvent(QFocusEvent* event)
 {
+    PictureBoxAccessible::setFramed(framed_, false);
     update();
     QWidget::focusOutEvent(event);
 }
@@ -39,6 +42,16 @@ void BoardKeyboard::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Right: frame(nearestStop({1, 0})); break;
     case Qt::Key_Up: frame(nearestStop({0, -1})); break;
     case Qt::Key_Down: frame(nearestStop({0, 1})); break;
+    case Qt::Key_N: {
+        // Shift+N walks backwards.
+        if (choices_.empty())
+            return;
+        const auto count = static_cast<std::ptrdiff_t>(choices_.size());
+        const auto at = std::find(choices_.begin(), choices_.end(), framed_) - choices_.begin();
+        const std::ptrdiff_t step = event->modifiers() & Qt::ShiftModifier ? count - 1 : 1;
+        frame(choices_[static_cast<std::size_t>(at == count ? 0 : (at + step) % count)]);
+        break;
+    }
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter: framed_->click(); break;
@@ -68,6 +81,13 @@ PictureBox* BoardKeyboard::nearestStop(QPoint direction) const
     return best;
 }
 
+void BoardKeyboard::setChoices(std::vector<PictureBox*> choices)
+{
+    choices_ = std::move(choices);
+    if (hasFocus() && !choices_.empty() && std::find(choices_.begin(), choices_.end(), framed_) == choices_.end())
+        frame(choices_.front());
+}
+
 void BoardKeyboard::stopChanged(PictureBox* stop)
 {
     if (stop == framed_)
@@ -76,11 +96,20 @@ void BoardKeyboard::stopChanged(PictureBox* stop)
 
 void BoardKeyboard::frame(PictureBox* stop)
 {
+    PictureBoxAccessible::setFramed(framed_, false);
     framed_ = stop;
     update();
+    // The focus moves on to the framed stop itself once Qt has given it to the board, which
+    // it does after this when the board has just received it.
+    QMetaObject::invokeMethod(
+        this, [this, stop] {
+            if (hasFocus() && framed_ == stop)
+                PictureBoxAccessible::setFramed(stop, true);
+        },
+        Qt::QueuedConnection);
     // The board, which has the focus, speaks for the framed stop: a screen reader reads a
     // change of the focused object's name at once.
-    setAccessibleName(stop->accessibleName());
+    setAccessibleName(PictureBoxAccessible::nameOf(stop));
     setAccessibleDescription(stop->accessibleDescription());
 }
 

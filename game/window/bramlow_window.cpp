@@ -1,12 +1,18 @@
 #include "bramlow_window.h"
 
 #include "accessible_texts.h"
+#include "announcement.h"
 #include "board_keyboard.h"
 #include "engine/game_texts.h"
 #include "engine_fault.h"
+#include "form_accessible.h"
+#include "keyboard_choices.h"
 #include "main_window_form.h"
 #include "message_label.h"
+#include "move_marks.h"
 #include "picture_box_accessible.h"
+#include "play_menu.h"
+#include "rules_window.h"
 #include "text_box_widget.h"
 #include "window/media/fatal_error.h"
 #include "window/media/picture_box.h"
@@ -23,6 +29,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QToolTip>
 
 #include <algorithm>
 #include <iterator>
@@ -130,6 +137,7 @@ BramlowWindow::BramlowWindow(const QString& programDir, RandomSource& random)
 {
     setObjectName(QStringLiteral("Bramlow"));
     PictureBoxAccessible::install();
+    FormAccessible::install();
     buildForm();
     buildMenus();
 
@@ -152,6 +160,7 @@ BramlowWindow::~BramlowWindow()
 void BramlowWindow::buildForm()
 {
     auto* form = new QWidget(this);
+    form->setObjectName(QStringLiteral("bramlowForm"));
     setCentralWidget(form);
 
     // The first control, Image2, lies behind every cell of the board view.
@@ -173,10 +182,15 @@ void BramlowWindow::buildForm()
     speicher_ = designedControl<TextBoxWidget>(form, "speicher");
     speicher2_ = designedControl<TextBoxWidget>(form, "speicher2");
 
-    image2_->setAccessibleName(QStringLiteral("Hintergrund des Spielbretts"));
+    ausgabe1_->setAccessibleName(QStringLiteral("Spieler am Zug"));
+    ausgabe2_->setAccessibleName(QStringLiteral("Aufforderung"));
     image1_->setAccessibleName(QStringLiteral("Logo: Zug beenden"));
     image1_->setAccessibleDescription(QStringLiteral("Beendet den Zug, ohne eine Figur zu bewegen."));
     wuerfel_->setAccessibleDescription(QStringLiteral("Würfelt für den Spieler am Zug."));
+
+    moveMarks_ = new MoveMarks(form);
+    moveMarks_->setGeometry(QRect(QPoint(), formSize()));
+    new AnnouncementLine(form);
 
     // The keyboard layer comes last, so that its frame lies in front of every control.
     std::vector<PictureBox*> stops;
@@ -211,7 +225,7 @@ void BramlowWindow::buildBoardView(QWidget* form)
         const int extent = (array.data() == s_.data() && index == 18) ? cellTwips + 5 : cellTwips;
         cell->setGeometry(twipsRect(squareLeft(column), squareTop(row), extent, extent));
         const CellArray which = *name == 'b' ? CellArray::b : *name == 's' ? CellArray::s : CellArray::g;
-        cell->setAccessibleName(cellAccessibleName(which, index, UNUSED_CELL));
+        PictureBoxAccessible::setQuietName(cell, cellAccessibleName(which, index, UNUSED_CELL));
         cell->setAccessibleDescription(cellAccessibleDescription(which, index));
         array[static_cast<std::size_t>(index)] = cell;
     };
@@ -237,20 +251,26 @@ void BramlowWindow::buildBoardView(QWidget* form)
 
 void BramlowWindow::buildMenus()
 {
-    QMenu* datei = menuBar()->addMenu(QStringLiteral("Datei"));
+    QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
     datei->setObjectName(QStringLiteral("menuDate"));
-    QAction* neu = datei->addAction(QStringLiteral("neues Spiel"));
+    QAction* neu = datei->addAction(QStringLiteral("&neues Spiel"));
     neu->setObjectName(QStringLiteral("menuNeu"));
     neu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    QAction* ende = datei->addAction(QStringLiteral("Ende"));
+    QAction* ende = datei->addAction(QStringLiteral("&Ende"));
     ende->setObjectName(QStringLiteral("menuEnde"));
     ende->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("Hilfe"));
+    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     hilfe->setObjectName(QStringLiteral("menuH"));
-    QAction* about = hilfe->addAction(QStringLiteral("Hilfe"));
+    QAction* about = hilfe->addAction(QStringLiteral("&Hilfe"));
     about->setObjectName(QStringLiteral("menuHilfe"));
     about->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    QAction* rules = hilfe->addAction(QStringLiteral("&Spielregeln"));
+    rules->setObjectName(QStringLiteral("menuSpielregeln"));
+    rules->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(rules, &QAction::triggered, this, [this] { RulesWindow::showFor(programDir_, this); });
+
+    addPlayMenu(*this, *menuBar());
 
     connect(neu, &QAction::triggered, this, &BramlowWindow::menuNeu_Click);
     connect(ende, &QAction::triggered, this, &BramlowWindow::menuEnde_Click);
@@ -334,6 +354,7 @@ std::string BramlowWindow::text(TextBox box) const { return textBox(box)->text()
 void BramlowWindow::setText(TextBox box, const std::string& text)
 {
     textBox(box)->setText(text, !replaying_);
+    narration_.textWritten(box, text);
     if (box == TextBox::ausgabe2)
         showWhatReacts();
 }
@@ -341,6 +362,7 @@ void BramlowWindow::setText(TextBox box, const std::string& text)
 void BramlowWindow::setMessage(const std::string& caption)
 {
     ausgabe11_->setText(QString::fromStdString(caption));
+    narration_.messageShown(caption);
 }
 
 void BramlowWindow::setCellPicture(CellArray array, std::int16_t index, const std::string& file)
@@ -350,8 +372,9 @@ void BramlowWindow::setCellPicture(CellArray array, std::int16_t index, const st
         return;
     if (PictureBox* target = cell(array, index)) {
         target->setPictureAndRefresh(loadPictureOrExit(programDir_, QString::fromStdString(file), boxParent()));
-        target->setAccessibleName(cellAccessibleName(array, index, codeOfCellPicture(file)));
+        PictureBoxAccessible::setQuietName(target, cellAccessibleName(array, index, codeOfCellPicture(file)));
         keyboard_->stopChanged(target);
+        narration_.cellShown(array, index, codeOfCellPicture(file));
     }
 }
 
@@ -364,11 +387,16 @@ void BramlowWindow::setDiePicture(const std::string& file)
     wuerfel_->setPictureAndRefresh(loadPictureOrExit(programDir_, QString::fromStdString(file), boxParent()));
     wuerfel_->setAccessibleName(dieAccessibleName(file));
     keyboard_->stopChanged(wuerfel_);
+    narration_.dieShown(file);
 }
 
 void BramlowWindow::setImage1Enabled(bool enabled)
 {
     image1_->setEnabled(enabled);
+    // The tooltip says what a click does only while it does it, also when it shows now.
+    image1_->setToolTip(enabled ? QStringLiteral("Zug beenden") : QString());
+    if (!enabled && QToolTip::isVisible())
+        QToolTip::hideText();
     showWhatReacts();
 }
 
@@ -376,6 +404,7 @@ void BramlowWindow::setDieVisible(bool visible) { wuerfel_->setVisible(visible);
 
 void BramlowWindow::Play(const std::string& datei)
 {
+    narration_.soundPlayed(datei);
     if (soundOn_)
         sound_.Play(datei);
 }
@@ -408,17 +437,41 @@ void BramlowWindow::showWhatReacts()
 
 // Every handler calls the engine through here: an exception escaping it is a fault of the
 // program, reported in a German box before the program ends, never an abort without a word.
-// Every action lands in the game record (window_record.cpp).
+// Every action lands in the game record (window_record.cpp), and whoever clicked, what the
+// click changed is announced to a screen reader afterwards (not while a replay rebuilds it).
 template <typename Call>
 void BramlowWindow::guarded(Handler handler, const Cell& cell, Call&& call)
 {
     const auto before = GameRecorder::before(*this);
+    moveMarks_->clear();
+    narration_.begin(ausgabe1_->text());
     try {
         call();
     } catch (...) {
         reportEngineFaultAndExit(boxParent());
     }
     noteAction(handler, cell, before);
+    if (!replaying_)
+        announce(narration_.sentence());
+    keyboard_->setChoices(keyboardChoices(*this));
+}
+
+void BramlowWindow::markLastMove()
+{
+    if (const auto move = narration_.move())
+        moveMarks_->mark({cell(move->first.array, move->first.index), cell(move->second.array, move->second.index)});
+}
+
+void BramlowWindow::rollByKey()
+{
+    if (wuerfel_->isVisible() && personMayAct())
+        wuerfel_Click();
+}
+
+void BramlowWindow::endTurnByKey()
+{
+    if (image1_->isEnabled() && personMayAct())
+        Image1_Click();
 }
 
 void BramlowWindow::neu_but_Click()
@@ -426,7 +479,10 @@ void BramlowWindow::neu_but_Click()
     // Input waits while the 96 cells are set up to their sounds; the cursor says so.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    guarded(Handler::neu, {}, [this] { engine_.neu_but_Click(); });
+    guarded(Handler::neu, {}, [this] {
+        narration_.newGame();
+        engine_.neu_but_Click();
+    });
 }
 
 void BramlowWindow::menuNeu_Click() { neu_but_Click(); }

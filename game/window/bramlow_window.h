@@ -4,6 +4,7 @@
 // engine's window (WindowView) and hands every click to the engine in one call.
 
 #include "auto_size_control.h"
+#include "turn_narration.h"
 #include "engine/engine.h"
 #include "engine/draw_feed.h"
 #include "engine/random_source.h"
@@ -29,6 +30,7 @@ class QPushButton;
 namespace bramlow {
 
 class BoardKeyboard;
+class MoveMarks;
 class PictureBox;
 class TextBoxWidget;
 
@@ -82,6 +84,12 @@ public:
     void setReplaying(bool on);
     // Asked before a person's click on the die, the logo or a cell is taken.
     void setPersonGate(std::function<bool(std::optional<Player>)> gate) { personGate_ = std::move(gate); }
+    // Frames the source and destination of the move just made (by the computer or a
+    // network peer) until the next action.
+    void markLastMove();
+    // The keys W and E: the die and the logo, as far as a person's click on them would act now.
+    void rollByKey();
+    void endTurnByKey();
 
     // Handlers, one per event of the window.
     void neu_but_Click() override;
@@ -141,6 +149,8 @@ private:
     QPushButton* neuBut_ = nullptr;
     QPushButton* ende_ = nullptr;
     BoardKeyboard* keyboard_ = nullptr;
+    MoveMarks* moveMarks_ = nullptr;
+    TurnNarration narration_;
     std::optional<AutoSizeControl> trellAutoSize1_;
 
     bool soundOn_ = true;

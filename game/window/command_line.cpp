@@ -56,6 +56,14 @@ bool takesValue(const QString& argument)
 
 } // namespace
 
+QList<QPair<QString, QString>> knownOptions()
+{
+    QList<QPair<QString, QString>> options;
+    for (const Option& option : kOptions)
+        options.append({option.name, option.allowed});
+    return options;
+}
+
 CommandLine readCommandLine(const QStringList& arguments)
 {
     CommandLine result;

@@ -34,4 +34,8 @@ struct CommandLine {
 // counts the last time.
 CommandLine readCommandLine(const QStringList& arguments);
 
+// Every option the reader knows, each with its good values as the error message lists
+// them ("--computer=silber, --computer=gold, …"), so the manual pages can be held to it.
+QList<QPair<QString, QString>> knownOptions();
+
 } // namespace bramlow

@@ -92,6 +92,7 @@ bool ComputerTurns::clickOnce()
         // A destination the rules refused is not clicked again: the turn ends instead.
         if (plan_ && fieldName(plan_->piece) == lifted && plan_ != clicked_) {
             clickCell(plan_->destination);
+            window_->markLastMove();
             clicked_ = plan_;
         } else {
             window_->Image1_Click();

@@ -50,8 +50,13 @@ void GameApp::openMainWindow()
     connect(window, &BramlowWindow::aboutRequested, this, &GameApp::showAbout);
     connect(window, &QObject::destroyed, this, &GameApp::mainWindowGone);
     options_.addMenuTo(*window->menuBar());
-    window->setSoundOn(options_.soundOn());
-    connect(&options_, &GameOptions::changed, window, [this, window] { window->setSoundOn(options_.soundOn()); });
+    // While the computer plays both sides, the title says how the demo ends.
+    const auto followOptions = [this, window] {
+        window->setSoundOn(options_.soundOn());
+        window->setWindowTitle(options_.demo() ? QStringLiteral("Bramlow – Demo – ein Klick beendet sie") : QStringLiteral("Bramlow"));
+    };
+    followOptions();
+    connect(&options_, &GameOptions::changed, window, followOptions);
     window->setPersonGate([this](std::optional<Player> toMove) { return sides_.personMayAct(toMove); });
     recordMenu_ = new RecordMenu(*window, journal_, sides_);
     connect(window, &BramlowWindow::actionRecorded, this, [this, window](const RecordEntries& lines) {

@@ -68,7 +68,7 @@ void GameOptions::setComputerForThisRun(ComputerSides sides)
 
 void GameOptions::addMenuTo(QMenuBar& bar)
 {
-    auto* menu = new QMenu(QStringLiteral("Optionen"), &bar);
+    auto* menu = new QMenu(QStringLiteral("&Optionen"), &bar);
     menu->setObjectName(QStringLiteral("menuOptionen"));
     menu->addAction(&computerSilber_);
     menu->addAction(&computerGold_);

@@ -40,9 +40,9 @@ signals:
 private:
     void setUpEntry(QAction& entry, const char* objectName, const char* key, bool byDefault);
 
-    QAction computerSilber_{QStringLiteral("Computer spielt Silber")};
-    QAction computerGold_{QStringLiteral("Computer spielt Gold")};
-    QAction sound_{QStringLiteral("Ton")};
+    QAction computerSilber_{QStringLiteral("Computer spielt &Silber")};
+    QAction computerGold_{QStringLiteral("Computer spielt &Gold")};
+    QAction sound_{QStringLiteral("&Ton")};
 };
 
 } // namespace bramlow

@@ -1,5 +1,7 @@
 #include "message_label.h"
 
+#include "message_label_accessible.h"
+
 #include <QPainter>
 
 namespace bramlow {
@@ -15,6 +17,7 @@ constexpr double kSmallestPoints = 5.0;
 MessageLabel::MessageLabel(QWidget* parent)
     : QLabel(parent)
 {
+    MessageLabelAccessible::install();
     setAlignment(Qt::AlignCenter);
     setTextFormat(Qt::PlainText);
     setWordWrap(true);

@@ -6,6 +6,9 @@ namespace bramlow {
 
 namespace {
 
+constexpr const char* kQuietName = "bramlowQuietName";
+constexpr const char* kFramed = "bramlowFramed";
+
 QAccessibleInterface* pictureBoxInterface(const QString& className, QObject* object)
 {
     if (className == QLatin1String(PictureBox::staticMetaObject.className()))
@@ -18,6 +21,38 @@ QAccessibleInterface* pictureBoxInterface(const QString& className, QObject* obj
 PictureBoxAccessible::PictureBoxAccessible(PictureBox* box)
     : QAccessibleWidget(box, QAccessible::Button)
 {
+}
+
+QString PictureBoxAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Name)
+        return nameOf(static_cast<PictureBox*>(widget()));
+    return QAccessibleWidget::text(t);
+}
+
+QAccessible::State PictureBoxAccessible::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    state.focusable = true;
+    state.focused = widget()->property(kFramed).toBool();
+    return state;
+}
+
+void PictureBoxAccessible::setFramed(PictureBox* box, bool framed)
+{
+    box->setProperty(kFramed, framed);
+    if (framed) {
+        QAccessibleEvent focus(box, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+void PictureBoxAccessible::setQuietName(PictureBox* box, const QString& name) { box->setProperty(kQuietName, name); }
+
+QString PictureBoxAccessible::nameOf(const PictureBox* box)
+{
+    const QVariant quiet = box->property(kQuietName);
+    return quiet.isValid() ? quiet.toString() : box->accessibleName();
 }
 
 QStringList PictureBoxAccessible::actionNames() const { return QAccessibleWidget::actionNames() << pressAction(); }

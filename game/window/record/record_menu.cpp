@@ -29,10 +29,10 @@ RecordMenu::RecordMenu(BramlowWindow& window, Journal& journal, Sides& sides)
     , journal_(journal)
     , sides_(sides)
 {
-    continue_ = addEntry("Letzte Partie fortsetzen", "menuFortsetzen", Qt::Key_L, &RecordMenu::continueLastGame);
-    save_ = addEntry("Partie speichern…", "menuSpeichern", Qt::Key_S, &RecordMenu::saveGame);
-    addEntry("Partie laden…", "menuLaden", Qt::Key_O, &RecordMenu::loadGame);
-    undo_ = addEntry("Zug zurücknehmen", "menuZurueck", Qt::Key_Z, &RecordMenu::takeBackTurn);
+    continue_ = addEntry("&Letzte Partie fortsetzen", "menuFortsetzen", Qt::Key_L, &RecordMenu::continueLastGame);
+    save_ = addEntry("Partie &speichern…", "menuSpeichern", Qt::Key_S, &RecordMenu::saveGame);
+    addEntry("Partie l&aden…", "menuLaden", Qt::Key_O, &RecordMenu::loadGame);
+    undo_ = addEntry("Zug &zurücknehmen", "menuZurueck", Qt::Key_Z, &RecordMenu::takeBackTurn);
     connect(&journal_, &Journal::existsChanged, this, &RecordMenu::updateEntries);
     connect(&sides_, &Sides::changed, this, &RecordMenu::updateEntries);
     connect(&window_, &BramlowWindow::actionRecorded, this, &RecordMenu::updateEntries);
