@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev libqt6opengl6-dev
+    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev libqt6opengl6-dev qt6-websockets-dev
     libsdl2-dev
     fonts-liberation
     libgtest-dev libgmock-dev libbenchmark-dev
