@@ -47,7 +47,7 @@ PeerLink::~PeerLink()
 
 void PeerLink::send(const Message& message)
 {
-    if (open_)
+    if (open_ && socket_->state() == QAbstractSocket::ConnectedState)
         socket_->sendTextMessage(QString::fromUtf8(encodeMessage(message)));
 }
 
@@ -96,7 +96,10 @@ void PeerLink::lose(const QString& why)
     open_ = false;
     pingTimer_.stop();
     silenceTimer_.stop();
-    socket_->close();
+    if (socket_->state() == QAbstractSocket::ConnectedState)
+        socket_->close();
+    else
+        socket_->abort();
     emit gone(why);
 }
 
