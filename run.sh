@@ -11,7 +11,7 @@ packages=(
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev libqt6opengl6-dev qt6-websockets-dev
     libsdl2-dev
     fonts-liberation
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev dbus-daemon avahi-daemon
     desktop-file-utils appstream dpkg-dev file lintian mmdebstrap debian-archive-keyring
 )
 
