@@ -247,33 +247,52 @@ TEST_F(NetworkGame, CutTenTimesAndRejoinedBothSidesEndWithTheSameGame)
     joinGuest();
     std::mt19937 random(18);
     constexpr int actions = 40;
-    std::vector<bool> cutAt(actions * 3, false);
+    // Four moments an action: before the draw, just after asking for it, when the first
+    // side has it (the other's last reveal may still be on its way), after the action.
+    std::vector<bool> cutAt(actions * 4, false);
     for (int cuts = 0; cuts < 10;) {
-        const size_t at = random() % cutAt.size();
-        cuts += cutAt[at] ? 0 : 1;
-        cutAt[at] = true;
+        const size_t action = random() % actions;
+        const bool free = !cutAt[action * 4] && !cutAt[action * 4 + 1] && !cutAt[action * 4 + 2] && !cutAt[action * 4 + 3];
+        cuts += free ? 1 : 0;
+        if (free)
+            cutAt[action * 4 + random() % 4] = true;
     }
-    // Cuts the line without a goodbye, dropping whatever was still on its way, and rejoins.
-    const auto maybeCut = [&](int action, int moment) {
-        if (!cutAt[size_t(action * 3 + moment)])
+    int n = 0;
+    bool cut = false;
+    // Cuts the line without a goodbye, dropping whatever was still on its way.
+    const auto cutIf = [&](int moment) {
+        if (cutAt[size_t(n * 4 + moment)] && !cut) {
+            cut = true;
+            guest_->link()->socket()->abort();
+        }
+    };
+    for (Side* side : {&hostSide_, &guestSide_})
+        QObject::connect(&side->session, &LockstepSession::drawAgreed, [&] { cutIf(2); });
+    const auto rejoinIfCut = [&] {
+        if (!cut)
             return;
-        guest_->link()->socket()->abort();
         ASSERT_TRUE(waitFor([this] { return !hostSide_.session.connected() && host_.guest() == nullptr; }));
         joinGuest();
     };
-    for (int n = 0; n < actions; ++n) {
+    const auto bothHave = [&](auto done) {
+        ASSERT_TRUE(waitFor([&] { return done() || (cut && !hostSide_.session.connected()); })) << "action " << n;
+        rejoinIfCut();
+        ASSERT_TRUE(waitFor(done)) << "action " << n;
+    };
+    for (; n < actions; ++n) {
         Side& actor = n % 2 == 0 ? hostSide_ : guestSide_;
-        maybeCut(n, 0);
+        cut = false;
+        cutIf(0);
+        rejoinIfCut();
+        cut = false;
         actor.session.requestDraw();
-        maybeCut(n, 1);
-        ASSERT_TRUE(waitFor([&] {
-            return hostSide_.session.draws().size() > size_t(n) && guestSide_.session.draws().size() > size_t(n);
-        })) << "draw " << n;
+        cutIf(1);
+        bothHave([&] { return std::min(hostSide_.session.draws().size(), guestSide_.session.draws().size()) > size_t(n); });
+        cut = false;
         actor.game.lines.append(actor.game.nextLine());
         actor.session.localAction(actor.game.lines.back());
-        maybeCut(n, 2);
-        ASSERT_TRUE(waitFor([&] { return hostSide_.game.lines.size() == n + 1 && guestSide_.game.lines.size() == n + 1; }))
-            << "action " << n;
+        cutIf(3);
+        bothHave([&] { return hostSide_.game.lines.size() == n + 1 && guestSide_.game.lines.size() == n + 1; });
     }
     EXPECT_EQ(hostSide_.game.lines, guestSide_.game.lines);
     EXPECT_EQ(hostSide_.session.actions(), guestSide_.session.actions());

@@ -109,6 +109,8 @@ TEST(FairDraw, EitherValueChangesTheDrawAndFacesKeepTheDiesOdds)
 {
     const QByteArray host = freshNonce(), guest = freshNonce();
     EXPECT_NE(sharedDraw(host, guest), sharedDraw(guest, host));
+    EXPECT_NE(sharedDraw(host, guest), sharedDraw(host, freshNonce()));
+    EXPECT_NE(sharedDraw(host, guest), sharedDraw(freshNonce(), guest));
     // Over many fresh pairs, the faces come as often as the die's own mapping makes them:
     // 1..5 each 5/27, the 6 only 2/27.
     constexpr int draws = 27000;
