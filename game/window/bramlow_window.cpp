@@ -125,7 +125,8 @@ QSize BramlowWindow::formSize()
 BramlowWindow::BramlowWindow(const QString& programDir, RandomSource& random)
     : programDir_(programDir)
     , sound_(programDir)
-    , engine_(*this, random)
+    , draws_(random)
+    , engine_(*this, draws_)
 {
     setObjectName(QStringLiteral("Bramlow"));
     PictureBoxAccessible::install();
@@ -196,8 +197,10 @@ void BramlowWindow::buildForm()
 
     connect(neuBut_, &QPushButton::clicked, this, &BramlowWindow::neu_but_Click);
     connect(ende_, &QPushButton::clicked, this, &BramlowWindow::ende_Click);
-    connect(wuerfel_, &PictureBox::clicked, this, &BramlowWindow::wuerfel_Click);
-    connect(image1_, &PictureBox::clicked, this, &BramlowWindow::Image1_Click);
+    // A person's click goes through the gate of the sides; the computer and a peer call the
+    // handlers themselves.
+    connect(wuerfel_, &PictureBox::clicked, this, [this] { if (personMayAct()) wuerfel_Click(); });
+    connect(image1_, &PictureBox::clicked, this, [this] { if (personMayAct()) Image1_Click(); });
 }
 
 void BramlowWindow::buildBoardView(QWidget* form)
@@ -224,13 +227,13 @@ void BramlowWindow::buildBoardView(QWidget* form)
     }
     for (PictureBox* cell : b_)
         if (cell)
-            connect(cell, &PictureBox::clicked, this, &BramlowWindow::b_Click);
+            connect(cell, &PictureBox::clicked, this, [this](int i) { if (personMayAct()) b_Click(i); });
     for (PictureBox* cell : s_)
         if (cell)
-            connect(cell, &PictureBox::clicked, this, &BramlowWindow::s_Click);
+            connect(cell, &PictureBox::clicked, this, [this](int i) { if (personMayAct()) s_Click(i); });
     for (PictureBox* cell : g_)
         if (cell)
-            connect(cell, &PictureBox::clicked, this, &BramlowWindow::g_Click);
+            connect(cell, &PictureBox::clicked, this, [this](int i) { if (personMayAct()) g_Click(i); });
 }
 
 void BramlowWindow::buildMenus()
@@ -354,6 +357,8 @@ void BramlowWindow::setCellPicture(CellArray array, std::int16_t index, const st
 void BramlowWindow::setDiePicture(const std::string& file)
 {
     wuerfel_->setPictureAndRefresh(loadPictureOrExit(programDir_, QString::fromStdString(file), boxParent()));
+    if (const int face = faceOfDiePicture(file))
+        dieFace_ = face;
     wuerfel_->setAccessibleName(dieAccessibleName(file));
     keyboard_->stopChanged(wuerfel_);
 }
@@ -398,14 +403,17 @@ void BramlowWindow::showWhatReacts()
 
 // Every handler calls the engine through here: an exception escaping it is a fault of the
 // program, reported in a German box before the program ends, never an abort without a word.
+// Every action lands in the game record (window_record.cpp).
 template <typename Call>
-void BramlowWindow::guarded(Call&& call)
+void BramlowWindow::guarded(Handler handler, const Cell& cell, Call&& call)
 {
+    const auto before = GameRecorder::before(*this);
     try {
         call();
     } catch (...) {
         reportEngineFaultAndExit(boxParent());
     }
+    noteAction(handler, cell, before);
 }
 
 void BramlowWindow::neu_but_Click()
@@ -413,7 +421,7 @@ void BramlowWindow::neu_but_Click()
     // Input waits while the 96 cells are set up to their sounds; the cursor says so.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    guarded([this] { engine_.neu_but_Click(); });
+    guarded(Handler::neu, {}, [this] { engine_.neu_but_Click(); });
 }
 
 void BramlowWindow::menuNeu_Click() { neu_but_Click(); }
@@ -427,14 +435,31 @@ void BramlowWindow::menuEnde_Click() { ende_Click(); }
 
 void BramlowWindow::menuHilfe_Click() { emit aboutRequested(); }
 
-void BramlowWindow::wuerfel_Click() { guarded([this] { engine_.wuerfel_Click(); }); }
+void BramlowWindow::wuerfel_Click() { guarded(Handler::wuerfel, {}, [this] { engine_.wuerfel_Click(); }); }
 
-void BramlowWindow::Image1_Click() { guarded([this] { engine_.Image1_Click(); }); }
+void BramlowWindow::Image1_Click()
+{
+    // A disabled Image1 raises no click, whoever asks.
+    if (image1_->isEnabled())
+        guarded(Handler::image1, {}, [this] { engine_.Image1_Click(); });
+}
 
-void BramlowWindow::b_Click(int index) { guarded([=, this] { engine_.b_Click(static_cast<std::int16_t>(index)); }); }
+void BramlowWindow::b_Click(int index)
+{
+    const Cell cell = cellWithIndex('b', static_cast<std::int16_t>(index)).value_or(Cell{});
+    guarded(Handler::cell, cell, [=, this] { engine_.b_Click(static_cast<std::int16_t>(index)); });
+}
 
-void BramlowWindow::s_Click(int index) { guarded([=, this] { engine_.s_Click(static_cast<std::int16_t>(index)); }); }
+void BramlowWindow::s_Click(int index)
+{
+    const Cell cell = cellWithIndex('s', static_cast<std::int16_t>(index)).value_or(Cell{});
+    guarded(Handler::cell, cell, [=, this] { engine_.s_Click(static_cast<std::int16_t>(index)); });
+}
 
-void BramlowWindow::g_Click(int index) { guarded([=, this] { engine_.g_Click(static_cast<std::int16_t>(index)); }); }
+void BramlowWindow::g_Click(int index)
+{
+    const Cell cell = cellWithIndex('g', static_cast<std::int16_t>(index)).value_or(Cell{});
+    guarded(Handler::cell, cell, [=, this] { engine_.g_Click(static_cast<std::int16_t>(index)); });
+}
 
 } // namespace bramlow

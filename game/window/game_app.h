@@ -9,6 +9,9 @@
 #include "computer_turns.h"
 #include "demo_interruption.h"
 #include "game_options.h"
+#include "record/journal.h"
+#include "record/record_menu.h"
+#include "sides/sides.h"
 #include "engine/random_source.h"
 #include "window/about/about_screen.h"
 
@@ -34,6 +37,10 @@ public:
     AboutScreen* aboutScreen() const { return about_; }
     GameOptions& options() { return options_; }
     ComputerTurns& computer() { return computer_; }
+    Sides& sides() { return sides_; }
+    Journal& journal() { return journal_; }
+    // The record entries of the main window; nullptr while none is open.
+    RecordMenu* recordMenu() const { return recordMenu_; }
 
 signals:
     // The last window of the program has closed; main() ends the event loop on it.
@@ -52,6 +59,9 @@ private:
     DemoInterruption demoInterruption_{options_};
     // The computer waits while the about screen is open.
     ComputerTurns computer_{options_, [this] { return !about_.isNull(); }};
+    Sides sides_{options_, computer_};
+    Journal journal_;
+    QPointer<RecordMenu> recordMenu_;
 };
 
 } // namespace bramlow

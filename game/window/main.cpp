@@ -1,5 +1,6 @@
 #include "computer_argument.h"
 #include "game_app.h"
+#include "record/record_argument.h"
 
 #include <QApplication>
 
@@ -23,5 +24,7 @@ int main(int argc, char* argv[])
         game.options().setComputerForThisRun(*computer.sides);
     QObject::connect(&game, &bramlow::GameApp::noWindowLeft, &app, &QCoreApplication::quit);
     game.start();
+    if (const auto record = bramlow::recordFileArgument(QCoreApplication::arguments().mid(1)))
+        game.recordMenu()->loadFile(*record);
     return app.exec();
 }

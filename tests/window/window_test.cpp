@@ -239,7 +239,9 @@ TEST_F(Window, TabRunsFromNeuesSpielThroughTheTextBoxesAndTheMenusCarryTheirShor
         for (QAction* entry : menu->menu()->actions())
             menus << entry->text() + ' ' + entry->shortcut().toString();
     }
-    EXPECT_EQ(menus, QStringList({"Datei:", "neues Spiel Ctrl+N", "Ende Ctrl+Q", "Optionen:", "Computer spielt Silber ",
+    EXPECT_EQ(menus, QStringList({"Datei:", "neues Spiel Ctrl+N", "Letzte Partie fortsetzen Ctrl+L",
+                                  "Partie speichern… Ctrl+S", "Partie laden… Ctrl+O", "Zug zurücknehmen Ctrl+Z",
+                                  "Ende Ctrl+Q", "Optionen:", "Computer spielt Silber ",
                                   "Computer spielt Gold ", " ", "Ton ", "Hilfe:", "Hilfe Ctrl+H"}));
 }
 

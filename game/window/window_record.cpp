@@ -1,0 +1,48 @@
+// The main window as a played game: what the record needs of it beyond the engine's view,
+// and the recording of every action its handlers take.
+#include "bramlow_window.h"
+
+#include "engine/die.h"
+#include "media/picture_box.h"
+
+#include <QLabel>
+
+namespace bramlow {
+
+void BramlowWindow::cellClick(const Cell& cell)
+{
+    switch (cell.letter) {
+    case 's': s_Click(cell.index()); break;
+    case 'g': g_Click(cell.index()); break;
+    default: b_Click(cell.index()); break;
+    }
+}
+
+void BramlowWindow::resetTo(const StartState& start)
+{
+    recorder_.clear();
+    engine_.Main();
+    setImage1Enabled(start.image1Enabled);
+    setDiePicture(diePicture(static_cast<std::int16_t>(start.dieFace)));
+    setMessage(start.message);
+    setText(TextBox::speicher, start.speicher);
+    setText(TextBox::speicher2, start.speicher2);
+}
+
+std::string BramlowWindow::message() const { return ausgabe11_->text().toStdString(); }
+
+bool BramlowWindow::image1Enabled() const { return image1_->isEnabled(); }
+
+void BramlowWindow::noteAction(Handler handler, const Cell& cell, const GameRecorder::Before& before)
+{
+    const RecordEntries lines = recorder_.after(handler, cell, before, *this);
+    if (!lines.empty() && !replaying_)
+        emit actionRecorded(lines);
+}
+
+bool BramlowWindow::personMayAct() const
+{
+    return !personGate_ || personGate_(playerFromText(text(TextBox::ausgabe1)));
+}
+
+} // namespace bramlow
