@@ -9,6 +9,7 @@
 
 #include "network/fair_draw.h"
 #include "network/join_code.h"
+#include "network/peer_link.h"
 
 #include <QObject>
 #include <QPointer>
@@ -20,7 +21,7 @@
 
 namespace bramlow::network {
 
-class PeerLink;
+
 struct Message;
 
 // The game behind a session.

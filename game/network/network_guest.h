@@ -2,7 +2,9 @@
 // The guest: connects to a host, proves it knows the join code (and checks that the host
 // knows it too), and learns its side. Either `joined` or `failed` comes, once.
 
+#include "network/host_address.h"
 #include "network/join_code.h"
+#include "network/peer_link.h"
 #include "network/protocol_limits.h"
 
 #include <QObject>
@@ -10,17 +12,8 @@
 
 namespace bramlow::network {
 
-class PeerLink;
+
 struct Message;
-
-struct HostAddress {
-    QString host;
-    quint16 port = defaultPort;
-    QString error; // German; empty when host and port are usable
-};
-
-// "host", "host:port", "[v6]" or "[v6]:port"; the port 1..65535, 47474 when missing.
-HostAddress parseHostAddress(const QString& text);
 
 class NetworkGuest : public QObject {
     Q_OBJECT

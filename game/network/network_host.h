@@ -6,6 +6,7 @@
 
 #include "network/entry_guard.h"
 #include "network/join_code.h"
+#include "network/peer_link.h"
 #include "network/protocol_limits.h"
 
 #include <QHash>
@@ -16,7 +17,7 @@ class QWebSocketServer;
 
 namespace bramlow::network {
 
-class PeerLink;
+
 struct Message;
 
 class NetworkHost : public QObject {

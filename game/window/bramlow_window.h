@@ -80,6 +80,9 @@ public:
     void setReplaying(bool on) { replaying_ = on; }
     // Asked before a person's click on the die, the logo or a cell is taken.
     void setPersonGate(std::function<bool(std::optional<Player>)> gate) { personGate_ = std::move(gate); }
+    // Asked before any click that may draw (new game, die); false holds the click back
+    // (network play makes it itself once both sides have drawn).
+    void setDrawGate(std::function<bool(Handler)> gate) { drawGate_ = std::move(gate); }
 
     // Handlers, one per event of the window.
     void neu_but_Click() override;
@@ -144,6 +147,7 @@ private:
     GameRecorder recorder_;
     bool replaying_ = false;
     std::function<bool(std::optional<Player>)> personGate_;
+    std::function<bool(Handler)> drawGate_;
     Engine engine_;
 };
 

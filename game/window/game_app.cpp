@@ -2,6 +2,7 @@
 
 #include "window/about/about_screen.h"
 #include "bramlow_window.h"
+#include "network/network_menu.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -48,6 +49,7 @@ void GameApp::openMainWindow()
     connect(window, &BramlowWindow::aboutRequested, this, &GameApp::showAbout);
     connect(window, &QObject::destroyed, this, &GameApp::mainWindowGone);
     options_.addMenuTo(*window->menuBar());
+    addNetworkMenu(*window->menuBar(), network_, window);
     window->setSoundOn(options_.soundOn());
     connect(&options_, &GameOptions::changed, window, [this, window] { window->setSoundOn(options_.soundOn()); });
     window->setPersonGate([this](std::optional<Player> toMove) { return sides_.personMayAct(toMove); });

@@ -3,7 +3,7 @@
 // whether sounds are played. A person's choice in the menu is saved with QSettings and
 // holds from the next start on; the command line's choice holds for one run only.
 
-#include "computer_argument.h"
+#include "command_line.h"
 #include "engine/player.h"
 
 #include <QAction>

@@ -1,6 +1,7 @@
-#include "computer_argument.h"
+#include "command_line.h"
 #include "game_app.h"
 #include "record/record_argument.h"
+#include "window/media/fatal_error.h"
 
 #include <QApplication>
 
@@ -12,19 +13,28 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const bramlow::ComputerArgument computer = bramlow::readComputerArgument(arguments);
-    if (!computer.error.isEmpty()) {
-        std::fprintf(stderr, "%s\n", computer.error.toLocal8Bit().constData());
+    const bramlow::CommandLine commandLine = bramlow::readCommandLine(arguments);
+    if (!commandLine.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", commandLine.error.toLocal8Bit().constData());
         return 2;
     }
 
     QApplication app(argc, argv);
     bramlow::GameApp game(QCoreApplication::applicationDirPath());
-    if (computer.sides)
-        game.options().setComputerForThisRun(*computer.sides);
+    if (commandLine.computer)
+        game.options().setComputerForThisRun(*commandLine.computer);
     QObject::connect(&game, &bramlow::GameApp::noWindowLeft, &app, &QCoreApplication::quit);
     game.start();
     if (const auto record = bramlow::recordFileArgument(QCoreApplication::arguments().mid(1)))
         game.recordMenu()->loadFile(*record);
+    if (commandLine.hostPort) {
+        const QString error = game.network().open(*commandLine.hostPort,
+                                                  commandLine.hostPlaysGold ? bramlow::Player::gold : bramlow::Player::silber,
+                                                  commandLine.code);
+        if (!error.isEmpty())
+            bramlow::reportFatalErrorAndExit(error, bramlow::NetworkPlay::joinFailedExitCode, game.mainWindow());
+    } else if (!commandLine.joinHost.isEmpty()) {
+        game.network().join({commandLine.joinHost, commandLine.joinPort}, commandLine.code, true);
+    }
     return app.exec();
 }

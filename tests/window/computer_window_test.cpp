@@ -1,13 +1,12 @@
 // The computer at the real main window, sound off and without pauses: a whole demo game to
 // its winner and on into the next until a person's key ends it, a person taking back a
-// side mid-turn, the options kept across starts, and a bad --computer value.
+// side mid-turn, and the options kept across starts.
 
 #include "engine_invariants.h"
 #include "window/game_app.h"
 #include "window/media/picture_box.h"
 
 #include <QMenu>
-#include <QProcess>
 #include <QSettings>
 #include <QTest>
 
@@ -115,18 +114,6 @@ TEST_F(Computer, OptionsStartOffWithSoundAndKeepAPersonsChoiceButNotTheCommandLi
     // Without saved choices, and with one that is no truth value, every entry has its default.
     resetSettings("vielleicht");
     EXPECT_EQ(flags(GameOptions()), std::tuple(false, false, true));
-}
-
-TEST(ComputerCommandLine, ABadValueIsNamedInGermanAndEndsWithStatusTwo)
-{
-    for (const char* value : {"rot", "Silber", ""}) {
-        QProcess program;
-        const QString argument = QStringLiteral("--computer") + (*value ? QStringLiteral("=") + value : QString());
-        program.start(QStringLiteral(BRAMLOW_PROGRAM_DIR "/bramlow"), {argument});
-        ASSERT_TRUE(program.waitForFinished(60000)) << value;
-        EXPECT_EQ(program.exitCode(), 2) << value;
-        EXPECT_TRUE(QString::fromUtf8(program.readAllStandardError()).contains(QStringLiteral("ungültiger Wert „%1“ für --computer").arg(value)));
-    }
 }
 
 } // namespace

@@ -1,0 +1,41 @@
+#pragma once
+// What the command line chooses for one run, read before Qt starts so that a mistake is
+// reported even where no display is. Options the game does not know (Qt's own, such as
+// -platform) are left to Qt, as are arguments without a leading "--".
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace bramlow {
+
+struct ComputerSides {
+    bool silber = false;
+    bool gold = false;
+};
+
+struct CommandLine {
+    // --computer=silber|gold|beide|keiner; nothing when the command line does not choose.
+    // "beide" is the demo.
+    std::optional<ComputerSides> computer;
+
+    // Network play. --host[=PORT] opens a game on PORT (47474 without one), --side=silber|gold
+    // is the host's own side (Silber without it), --code=NNNNNN the join code (the host draws
+    // one without it), --join=HOST[:PORT] joins a game and needs --code.
+    std::optional<quint16> hostPort;
+    bool hostPlaysGold = false;
+    QString code;
+    QString joinHost;
+    quint16 joinPort = 0;
+
+    // A German message for the first bad value, else empty; the program then ends with
+    // status 2 and the rest of the struct means nothing.
+    QString error;
+};
+
+// Reads `arguments` (the command line without the program's name). An option given twice
+// counts the last time.
+CommandLine readCommandLine(const QStringList& arguments);
+
+} // namespace bramlow
