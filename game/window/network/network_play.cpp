@@ -176,9 +176,10 @@ void NetworkPlay::keepRecord()
                      .arg(QString::fromLatin1(draw.hostValue.toHex()), QString::fromLatin1(draw.guestValue.toHex()))
                      .arg(double(draw.x), 0, 'g', 9)
                      .toUtf8();
+    // The draws first: whoever waits for the record finds both.
+    writeFileSafely(*folder + QStringLiteral("/netzwerkpartie-wuerfe.txt"), draws);
     writeFileSafely(*folder + QStringLiteral("/netzwerkpartie.bramlow"),
                     QByteArray::fromStdString(recordText(window->recorder().record())));
-    writeFileSafely(*folder + QStringLiteral("/netzwerkpartie-wuerfe.txt"), draws);
 }
 
 } // namespace bramlow
