@@ -1,6 +1,8 @@
 #include "network/peer_actions.h"
 
+#include "engine/die.h"
 #include "engine/game_texts.h"
+#include "network/fair_draw.h"
 #include "record/game_recorder.h"
 
 namespace bramlow::network {
@@ -47,6 +49,12 @@ QString applyPeerLine(PlayedGame& game, const GameRecorder& recorder, Player pee
     const bool draws = newGame || action->kind == ActionKind::roll;
     if (draws && (!agreedDraw || *agreedDraw != action->draw || !drawDueFor(game, peer, newGame)))
         return QStringLiteral("Der Wurf in „%1“ ist nicht der gemeinsam gezogene.").arg(line);
+    // What a draw gives is known before it is used: a line that says otherwise changes nothing.
+    const bool drawSaysOtherwise = newGame
+        ? action->player != (silberStarts(action->draw) ? Player::silber : Player::gold)
+        : action->kind == ActionKind::roll && (action->player != peer || action->face != agreedFace(action->draw));
+    if (drawSaysOtherwise)
+        return QStringLiteral("„%1“ passt nicht zum gezogenen Wurf.").arg(line);
 
     Handler handler = Handler::cell;
     switch (action->kind) {

@@ -29,13 +29,13 @@ public:
     bool myTurn() const { return (lines.size() % 2 == 0) == (role_ == Role::host); }
     QString nextLine() const
     {
-        return QStringLiteral("zug %1 %2").arg(lines.size()).arg(session->draws().back().x);
+        return QStringLiteral("zug %1 %2").arg(lines.size()).arg(session->draws().empty() ? 0.0f : session->draws().back().x);
     }
     QString applyPeerAction(const QString& line) override
     {
         if (myTurn())
             return QStringLiteral("Die Gegenseite ist nicht am Zug.");
-        if (session->draws().empty() || line != nextLine())
+        if (line != nextLine())
             return QStringLiteral("„%1“ ist hier kein Zug.").arg(line);
         lines.append(line);
         return {};
@@ -86,18 +86,6 @@ protected:
         EXPECT_TRUE(waitFor([this] { return hostSide_.session.connected(); }));
         return client;
     }
-    // The side to move draws, then moves.
-    void playOne(Side& actor)
-    {
-        const size_t draws = actor.session.draws().size();
-        actor.session.requestDraw();
-        ASSERT_TRUE(waitFor([&] {
-            return hostSide_.session.draws().size() > draws && guestSide_.session.draws().size() > draws;
-        }));
-        actor.game.lines.append(actor.game.nextLine());
-        actor.session.localAction(actor.game.lines.back());
-    }
-
     NetworkHost host_{code, QStringLiteral("gold")};
     Side hostSide_{Role::host};
     Side guestSide_{Role::guest};
@@ -147,26 +135,6 @@ TEST_F(NetworkGame, OnlyTheInvitedGuestGetsIn)
     }
 }
 
-TEST_F(NetworkGame, AGuestWithTheWrongCodeLearnsItAndAHostWithoutTheCodeIsFound)
-{
-    NetworkGuest wrong;
-    QString failure;
-    QObject::connect(&wrong, &NetworkGuest::failed, [&](const QString& text) { failure = text; });
-    wrong.join({QStringLiteral("127.0.0.1"), host_.port()}, QStringLiteral("999999"));
-    ASSERT_TRUE(waitFor([&] { return !failure.isEmpty(); }));
-    EXPECT_EQ(failure, QStringLiteral("Der Code ist falsch."));
-
-    // A host that does not know the code cannot pass the guest's check of its proof.
-    NetworkHost impostor(QStringLiteral("111111"), QStringLiteral("gold"));
-    ASSERT_TRUE(impostor.listen(0).isEmpty());
-    NetworkGuest careful;
-    failure.clear();
-    QObject::connect(&careful, &NetworkGuest::failed, [&](const QString& text) { failure = text; });
-    careful.join({QStringLiteral("127.0.0.1"), impostor.port()}, code);
-    ASSERT_TRUE(waitFor([&] { return !failure.isEmpty(); }));
-    EXPECT_TRUE(failure.contains(QStringLiteral("Code ist falsch")) || failure.contains(QStringLiteral("kennt den Code nicht")));
-}
-
 TEST_F(NetworkGame, AHostilePeerLosesTheConnectionAndTheGameStaysAsItWas)
 {
     struct HostileCase {
@@ -198,7 +166,7 @@ TEST_F(NetworkGame, AHostilePeerLosesTheConnectionAndTheGameStaysAsItWas)
          [&](RawClient& c) {
              commit(c);
              Message reveal{MessageKind::reveal};
-             reveal.number = 1;
+             reveal.number = int(hostSide_.session.draws().size());
              reveal.digest = freshNonce();
              c.send(reveal);
          },
@@ -214,18 +182,7 @@ TEST_F(NetworkGame, AHostilePeerLosesTheConnectionAndTheGameStaysAsItWas)
         hostSide_.lost.clear();
         std::unique_ptr<RawClient> client = hostileGuest();
         if (c.hostMovesFirst && hostSide_.game.lines.isEmpty()) {
-            // The host draws with the client's help and makes action 0; now it is the peer's turn.
-            hostSide_.session.requestDraw();
-            ASSERT_EQ(client->next().kind, MessageKind::commit);
-            Message own{MessageKind::commit};
-            const DrawSecret secret = freshDrawSecret();
-            own.digest = secret.commitment;
-            client->send(own);
-            ASSERT_EQ(client->next().kind, MessageKind::reveal);
-            Message reveal{MessageKind::reveal};
-            reveal.digest = secret.value;
-            client->send(reveal);
-            ASSERT_TRUE(waitFor([this] { return hostSide_.session.draws().size() == 1; }));
+            // The host makes action 0; now it is the peer's turn.
             hostSide_.game.lines.append(hostSide_.game.nextLine());
             hostSide_.session.localAction(hostSide_.game.lines.back());
         }

@@ -68,15 +68,6 @@ public:
     {
         return waitFor([this] { return socket_.state() == QAbstractSocket::UnconnectedState; });
     }
-    // Everything the other side sent so far, in order, as read by the real reader.
-    QList<Message> drain()
-    {
-        QList<Message> all;
-        while (!inbox_.isEmpty())
-            all.append(next());
-        return all;
-    }
-
 private:
     QWebSocket socket_;
     QList<QByteArray> inbox_;

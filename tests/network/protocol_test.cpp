@@ -3,11 +3,16 @@
 #include "network/fair_draw.h"
 #include "network/join_code.h"
 #include "network/network_message.h"
+#include "network/peer_actions.h"
+#include "record/check_value.h"
+#include "record/engine_game.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
 
+using namespace bramlow;
 using namespace bramlow::network;
 
 namespace {
@@ -57,54 +62,6 @@ TEST(NetworkMessage, ReadsOnlyWellFormedMessages)
     }
 }
 
-TEST(NetworkMessage, EveryKindReadsBackAsWritten)
-{
-    const QByteArray bytes = QByteArray::fromHex(hex64);
-    std::array<Message, 10> messages;
-    for (std::size_t i = 0; i < messages.size(); ++i) {
-        Message& m = messages[i];
-        m.kind = MessageKind(i);
-        m.version = 1;
-        m.nonce = m.proof = m.digest = bytes;
-        m.side = QStringLiteral("gold");
-        m.reason = RefusalReason::locked;
-        m.text = QStringLiteral("Verbindung unterbrochen – warte auf Gold …");
-        m.number = m.actions = 41;
-        m.draws = 7;
-        m.line = QStringLiteral("setze b33 nein");
-        m.check = 0x0c1e08a2;
-    }
-    for (const Message& m : messages) {
-        const ParsedMessage parsed = parseMessage(encodeMessage(m));
-        ASSERT_TRUE(std::holds_alternative<Message>(parsed)) << encodeMessage(m).toStdString();
-        EXPECT_EQ(encodeMessage(std::get<Message>(parsed)), encodeMessage(m));
-    }
-}
-
-TEST(JoinCode, ProofsDependOnCodeRoleAndBothNonces)
-{
-    const QByteArray a = freshNonce(), b = freshNonce();
-    const QByteArray proof = joinProof(QStringLiteral("123456"), Role::guest, a, b);
-    EXPECT_EQ(proof.size(), 32);
-    EXPECT_TRUE(sameBytes(proof, joinProof(QStringLiteral("123456"), Role::guest, a, b)));
-    EXPECT_FALSE(sameBytes(proof, joinProof(QStringLiteral("123457"), Role::guest, a, b)));
-    EXPECT_FALSE(sameBytes(proof, joinProof(QStringLiteral("123456"), Role::host, a, b)));
-    EXPECT_FALSE(sameBytes(proof, joinProof(QStringLiteral("123456"), Role::guest, b, a)));
-    EXPECT_TRUE(joinCodeError(drawJoinCode()).isEmpty());
-    for (const char* bad : {"12345", "1234567", "12345a", ""})
-        EXPECT_FALSE(joinCodeError(QString::fromLatin1(bad)).isEmpty()) << bad;
-}
-
-TEST(FairDraw, RevealMustMatchItsCommitment)
-{
-    const DrawSecret secret = freshDrawSecret();
-    EXPECT_TRUE(revealMatches(secret.value, secret.commitment));
-    QByteArray bent = secret.value;
-    bent[31] = char(bent[31] ^ 1);
-    EXPECT_FALSE(revealMatches(bent, secret.commitment));
-    EXPECT_FALSE(revealMatches(secret.value.left(31), secret.commitment));
-}
-
 TEST(FairDraw, EitherValueChangesTheDrawAndFacesKeepTheDiesOdds)
 {
     const QByteArray host = freshNonce(), guest = freshNonce();
@@ -132,29 +89,54 @@ TEST(EntryGuard, ThreeWrongCodesInARowShutTheDoorFor30Seconds)
 {
     using namespace std::chrono_literals;
     const EntryGuard::Clock::time_point t0{};
-    struct Step {
+    EntryGuard guard;
+    guard.wrongCode(t0);
+    guard.wrongCode(t0);
+    guard.rightCode(); // a guest got in: the count starts again
+    guard.wrongCode(t0);
+    guard.wrongCode(t0);
+    EXPECT_FALSE(guard.locked(t0));
+    guard.wrongCode(t0);
+    EXPECT_TRUE(guard.locked(t0 + 29999ms));
+    EXPECT_FALSE(guard.locked(t0 + 30000ms));
+}
+
+TEST(PeerActions, APeersLineActsOnlyForItsPlayerAndOnlyAsTheRulesAllow)
+{
+    // Silber is the peer; its new game (the draw 0.1 lets Silber start) was taken.
+    EngineGame game;
+    game.draws().supply(0.1f);
+    game.neu_but_Click();
+    struct LineCase {
         const char* name;
-        int wrongBefore;
-        bool rightBetween;
-        std::chrono::milliseconds askedAfter;
-        bool locked;
+        const char* line;
+        std::optional<float> agreed;
+        const char* refusal; // nullptr: applied
     };
-    const Step steps[] = {
-        {"two wrong", 2, false, 0ms, false},
-        {"three wrong", 3, false, 0ms, true},
-        {"three wrong, 29.9 s later", 3, false, 29900ms, true},
-        {"three wrong, 30 s later", 3, false, 30000ms, false},
-        {"a right code between", 3, true, 0ms, false},
+    const LineCase steps[] = {
+        {"no action", "wurf Silber", 0.5f, "keine Aktion"},
+        {"a new game while one runs", "neu 0.1 Silber", 0.1f, "Silber ist am Zug"},
+        {"a roll without an agreed draw", "wurf Silber 0.5 3", std::nullopt, "nicht der gemeinsam gezogene"},
+        {"a roll with another draw", "wurf Silber 0.25 2", 0.5f, "nicht der gemeinsam gezogene"},
+        {"a face the draw does not give", "wurf Silber 0.5 6", 0.5f, "passt nicht zum gezogenen Wurf"},
+        {"a roll for the other player", "wurf Gold 0.5 3", 0.5f, "passt nicht zum gezogenen Wurf"},
+        {"the roll as agreed", "wurf Silber 0.5 3", 0.5f, nullptr},
+        {"the other side's piece", "nimm g13 ja", std::nullopt, "nicht möglich"},
+        {"an own piece", "nimm s17 ja", std::nullopt, nullptr},
+        {"an illegal destination", "setze b88 ja", std::nullopt, "nicht möglich"},
     };
-    for (const Step& s : steps) {
-        EntryGuard guard;
-        for (int i = 0; i < s.wrongBefore; ++i) {
-            if (s.rightBetween && i == 2)
-                guard.rightCode();
-            guard.wrongCode(t0);
+    for (const LineCase& c : steps) {
+        const std::uint32_t before = checkValueOf(game);
+        const QString refusal = applyPeerLine(game, game.recorder(), Player::silber, QString::fromUtf8(c.line), c.agreed);
+        if (!c.refusal) {
+            EXPECT_EQ(refusal, QString()) << c.name;
+            continue;
         }
-        EXPECT_EQ(guard.locked(t0 + s.askedAfter), s.locked) << s.name;
+        EXPECT_TRUE(refusal.contains(QString::fromUtf8(c.refusal))) << c.name << ": " << refusal.toStdString();
+        EXPECT_EQ(checkValueOf(game), before) << c.name;
     }
+    EXPECT_EQ(applyPeerLine(game, game.recorder(), Player::gold, QStringLiteral("setze b88 nein"), {}),
+              QStringLiteral("Silber ist am Zug."));
 }
 
 } // namespace
