@@ -1,9 +1,9 @@
 #include "network/peer_actions.h"
 
-#include "engine/die.h"
 #include "engine/game_texts.h"
-#include "network/fair_draw.h"
-#include "record/game_recorder.h"
+#include "record/replay.h"
+
+#include <stdexcept>
 
 namespace bramlow::network {
 
@@ -35,8 +35,7 @@ bool drawDueFor(const PlayedGame& game, Player player, bool newGame)
     return toMove == player && game.text(TextBox::ausgabe2) == prompt::roll;
 }
 
-QString applyPeerLine(PlayedGame& game, const GameRecorder& recorder, Player peer, const QString& line,
-                     std::optional<float> agreedDraw)
+QString applyPeerLine(PlayedGame& game, Player peer, const QString& line, std::optional<float> agreedDraw)
 {
     const std::optional<RecordAction> action = readActionLine(line);
     if (!action)
@@ -49,36 +48,15 @@ QString applyPeerLine(PlayedGame& game, const GameRecorder& recorder, Player pee
     const bool draws = newGame || action->kind == ActionKind::roll;
     if (draws && (!agreedDraw || *agreedDraw != action->draw || !drawDueFor(game, peer, newGame)))
         return QStringLiteral("Der Wurf in „%1“ ist nicht der gemeinsam gezogene.").arg(line);
-    // What a draw gives is known before it is used: a line that says otherwise changes nothing.
-    const bool drawSaysOtherwise = newGame
-        ? action->player != (silberStarts(action->draw) ? Player::silber : Player::gold)
-        : action->kind == ActionKind::roll && (action->player != peer || action->face != agreedFace(action->draw));
-    if (drawSaysOtherwise)
-        return QStringLiteral("„%1“ passt nicht zum gezogenen Wurf.").arg(line);
-
-    Handler handler = Handler::cell;
-    switch (action->kind) {
-    case ActionKind::newGame: handler = Handler::neu; break;
-    case ActionKind::roll: handler = Handler::wuerfel; break;
-    case ActionKind::logo: handler = Handler::image1; break;
-    default: break;
-    }
-    // A new game starts a new record; any other action is appended to it.
-    const std::size_t at = newGame ? 0 : recorder.record().entries.size();
-    if (draws)
-        game.draws().supply(action->draw);
-    switch (handler) {
-    case Handler::neu: game.neu_but_Click(); break;
-    case Handler::wuerfel: game.wuerfel_Click(); break;
-    case Handler::image1: game.Image1_Click(); break;
-    case Handler::cell: game.cellClick(action->cell); break;
+    // The record's own check of an action against the game, as when a record is replayed.
+    std::string refusal;
+    try {
+        refusal = playRecordedAction(*action, game);
+    } catch (const std::exception& fault) {
+        refusal = fault.what();
     }
     game.draws().clearSupplied();
-    const RecordEntries& entries = recorder.record().entries;
-    if (entries.size() > at)
-        if (const auto* taken = std::get_if<RecordAction>(&entries[at]); taken && *taken == *action)
-            return {};
-    return QStringLiteral("„%1“ ist hier nicht möglich.").arg(line);
+    return refusal.empty() ? QString() : QStringLiteral("„%1“ ist hier nicht möglich: %2").arg(line, qs(refusal));
 }
 
 } // namespace bramlow::network

@@ -5,7 +5,6 @@
 // sent. Anything else is refused with a German sentence, and a refused action leaves the
 // game as it was.
 
-#include "record/game_recorder.h"
 #include "record/played_game.h"
 
 #include <QString>
@@ -22,9 +21,7 @@ std::optional<Player> playerToMove(const PlayedGame& game);
 bool drawDueFor(const PlayedGame& game, Player player, bool newGame);
 
 // Applies `line` for `peer`; `agreedDraw` is the draw both sides agreed on last, not yet
-// used; `recorder` is the game's own, which must record exactly `line`. Empty when applied,
-// else why not.
-QString applyPeerLine(PlayedGame& game, const GameRecorder& recorder, Player peer, const QString& line,
-                     std::optional<float> agreedDraw);
+// used. Empty when applied, else why not.
+QString applyPeerLine(PlayedGame& game, Player peer, const QString& line, std::optional<float> agreedDraw);
 
 } // namespace bramlow::network

@@ -31,8 +31,9 @@ int faceOf(float x)
     return rollDie(one);
 }
 
-// An empty string when the action matches the game, else what is wrong.
-std::string playAction(const RecordAction& action, PlayedGame& game)
+} // namespace
+
+std::string playRecordedAction(const RecordAction& action, PlayedGame& game)
 {
     const std::string phase = game.text(TextBox::ausgabe2);
     const auto player = playerFromText(game.text(TextBox::ausgabe1));
@@ -81,8 +82,6 @@ std::string playAction(const RecordAction& action, PlayedGame& game)
     return {};
 }
 
-} // namespace
-
 ReplayResult replayRecord(const Record& record, PlayedGame& game, std::size_t count)
 {
     ReplayResult result;
@@ -107,7 +106,7 @@ ReplayResult replayRecord(const Record& record, PlayedGame& game, std::size_t co
                 if ((i == 0) != (action.kind == ActionKind::newGame))
                     wrong = i == 0 ? "Eine Partie beginnt mit „neu“." : "Eine Partie enthält nur ein „neu“, am Anfang.";
                 else
-                    wrong = playAction(action, game);
+                    wrong = playRecordedAction(action, game);
             }
         } catch (const std::exception& fault) {
             wrong = std::string("Die Partie lässt sich hier nicht fortsetzen (") + fault.what() + ").";

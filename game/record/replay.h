@@ -18,6 +18,13 @@ struct ReplayResult {
     RecordError error;
 };
 
+// Plays one action on `game` as it stands, its draw supplied from the action, after checking
+// it against the game (a peer's action over the network is checked so, like a click). Empty
+// when it matched, else the German reason, without "Zeile": nothing was clicked when the
+// action could not be taken, but a click taken or refused otherwise than the action says
+// has happened.
+std::string playRecordedAction(const RecordAction& action, PlayedGame& game);
+
 // Resets `game` to the record's start state, then plays entries[0 .. count) (all by default).
 ReplayResult replayRecord(const Record& record, PlayedGame& game, std::size_t count = static_cast<std::size_t>(-1));
 

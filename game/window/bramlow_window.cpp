@@ -347,6 +347,8 @@ void BramlowWindow::setMessage(const std::string& caption)
 void BramlowWindow::setCellPicture(CellArray array, std::int16_t index, const std::string& file)
 {
     // The engine only names cells that exist; any other index has no picture to change.
+    if (deferPicture(array, index, file))
+        return;
     if (PictureBox* target = cell(array, index)) {
         target->setPictureAndRefresh(loadPictureOrExit(programDir_, QString::fromStdString(file), boxParent()));
         target->setAccessibleName(cellAccessibleName(array, index, codeOfCellPicture(file)));
@@ -356,9 +358,11 @@ void BramlowWindow::setCellPicture(CellArray array, std::int16_t index, const st
 
 void BramlowWindow::setDiePicture(const std::string& file)
 {
-    wuerfel_->setPictureAndRefresh(loadPictureOrExit(programDir_, QString::fromStdString(file), boxParent()));
     if (const int face = faceOfDiePicture(file))
         dieFace_ = face;
+    if (deferPicture(CellArray::b, 0, file))
+        return;
+    wuerfel_->setPictureAndRefresh(loadPictureOrExit(programDir_, QString::fromStdString(file), boxParent()));
     wuerfel_->setAccessibleName(dieAccessibleName(file));
     keyboard_->stopChanged(wuerfel_);
 }
@@ -385,6 +389,8 @@ QWidget* BramlowWindow::boxParent() { return isVisible() ? this : nullptr; }
 // while it is enabled, every cell while a piece or a destination is to be chosen.
 void BramlowWindow::showWhatReacts()
 {
+    if (replaying_)
+        return;
     const auto point = [](QWidget* control, bool reacts) {
         if (reacts)
             control->setCursor(Qt::PointingHandCursor);

@@ -17,6 +17,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -76,8 +77,9 @@ public:
     std::string message() const override;
     bool image1Enabled() const override;
     int dieFace() const override { return dieFace_; }
-    // While on, actions are recorded but not announced (a replay rebuilds the record).
-    void setReplaying(bool on) { replaying_ = on; }
+    // While on, actions are recorded but not announced (a replay rebuilds the record), and
+    // the pictures are loaded once, for the last state, when it is switched off.
+    void setReplaying(bool on);
     // Asked before a person's click on the die, the logo or a cell is taken.
     void setPersonGate(std::function<bool(std::optional<Player>)> gate) { personGate_ = std::move(gate); }
     // Asked before any click that may draw (new game, die); false holds the click back
@@ -119,6 +121,9 @@ private:
     void guarded(Handler handler, const Cell& cell, Call&& call);
     void noteAction(Handler handler, const Cell& cell, const GameRecorder::Before& before);
     bool personMayAct() const;
+    // While a record replays: keeps the picture for later and returns true. Index 0 of b is
+    // the die.
+    bool deferPicture(CellArray array, int index, const std::string& file);
 
     QString programDir_;
     SoundPlayer sound_;
@@ -146,6 +151,7 @@ private:
     DrawFeed draws_;
     GameRecorder recorder_;
     bool replaying_ = false;
+    std::map<std::pair<CellArray, int>, std::string> deferredPictures_;
     std::function<bool(std::optional<Player>)> personGate_;
     std::function<bool(Handler)> drawGate_;
     Engine engine_;

@@ -1,7 +1,8 @@
 #pragma once
 // What the command line chooses for one run, read before Qt starts so that a mistake is
 // reported even where no display is. Options the game does not know (Qt's own, such as
-// -platform) are left to Qt, as are arguments without a leading "--".
+// -platform) are left to Qt, as are the values of Qt's options; the one argument without a
+// leading "-" is a saved game to load.
 
 #include <QString>
 #include <QStringList>
@@ -19,6 +20,10 @@ struct CommandLine {
     // --computer=silber|gold|beide|keiner; nothing when the command line does not choose.
     // "beide" is the demo.
     std::optional<ComputerSides> computer;
+
+    // FILE.bramlow: a saved game, loaded once the window is up (a double-click in a file
+    // manager). Nothing when none is given.
+    std::optional<QString> recordFile;
 
     // Network play. --host[=PORT] opens a game on PORT (47474 without one), --side=silber|gold
     // is the host's own side (Silber without it), --code=NNNNNN the join code (the host draws

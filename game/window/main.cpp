@@ -1,6 +1,5 @@
 #include "command_line.h"
 #include "game_app.h"
-#include "record/record_argument.h"
 #include "window/media/fatal_error.h"
 
 #include <QApplication>
@@ -25,8 +24,8 @@ int main(int argc, char* argv[])
         game.options().setComputerForThisRun(*commandLine.computer);
     QObject::connect(&game, &bramlow::GameApp::noWindowLeft, &app, &QCoreApplication::quit);
     game.start();
-    if (const auto record = bramlow::recordFileArgument(QCoreApplication::arguments().mid(1)))
-        game.recordMenu()->loadFile(*record);
+    if (commandLine.recordFile)
+        game.recordMenu()->loadFile(*commandLine.recordFile);
     if (commandLine.hostPort) {
         const QString error = game.network().open(*commandLine.hostPort,
                                                   commandLine.hostPlaysGold ? bramlow::Player::gold : bramlow::Player::silber,

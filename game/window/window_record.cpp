@@ -7,6 +7,8 @@
 
 #include <QLabel>
 
+#include <utility>
+
 namespace bramlow {
 
 void BramlowWindow::cellClick(const Cell& cell)
@@ -38,6 +40,28 @@ void BramlowWindow::noteAction(Handler handler, const Cell& cell, const GameReco
     const RecordEntries lines = recorder_.after(handler, cell, before, *this);
     if (!lines.empty() && !replaying_)
         emit actionRecorded(lines);
+}
+
+bool BramlowWindow::deferPicture(CellArray array, int index, const std::string& file)
+{
+    if (replaying_)
+        deferredPictures_[{array, index}] = file;
+    return replaying_;
+}
+
+void BramlowWindow::setReplaying(bool on)
+{
+    replaying_ = on;
+    if (on)
+        return;
+    const auto pictures = std::exchange(deferredPictures_, {});
+    for (const auto& [cell, file] : pictures) {
+        if (cell.first == CellArray::b && cell.second == 0)
+            setDiePicture(file);
+        else
+            setCellPicture(cell.first, static_cast<std::int16_t>(cell.second), file);
+    }
+    showWhatReacts();
 }
 
 bool BramlowWindow::personMayAct() const

@@ -44,6 +44,13 @@ TEST(CommandLine, ReadsEachOptionAndNamesABadValue)
     }
 }
 
+TEST(CommandLine, TakesOneSavedGameButNotTheValueOfAQtOption)
+{
+    EXPECT_EQ(readCommandLine({"-platform", "xcb", "--computer=gold", "partie.bramlow"}).recordFile, "partie.bramlow");
+    EXPECT_EQ(readCommandLine({"-style", "fusion", "-reverse"}).recordFile, std::nullopt);
+    EXPECT_TRUE(readCommandLine({"a.bramlow", "b.bramlow"}).error.contains("nur eine Partie"));
+}
+
 TEST(CommandLine, TheProgramEndsWithStatusTwoBeforeItNeedsADisplay)
 {
     QProcess program;

@@ -40,7 +40,7 @@ QString PeerSide::applyPeerAction(const QString& line)
     if (!window_)
         return QStringLiteral("Es ist kein Spielfenster offen.");
     replaying_ = true;
-    const QString refusal = network::applyPeerLine(*window_, window_->recorder(), peer_, line, agreed_);
+    const QString refusal = network::applyPeerLine(*window_, peer_, line, agreed_);
     replaying_ = false;
     if (refusal.isEmpty() && (line.startsWith(QLatin1String("neu ")) || line.startsWith(QLatin1String("wurf "))))
         agreed_.reset();
