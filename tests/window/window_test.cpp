@@ -242,7 +242,8 @@ TEST_F(Window, TabRunsFromNeuesSpielThroughTheTextBoxesAndTheMenusCarryTheirShor
     EXPECT_EQ(menus, QStringList({"Datei:", "neues Spiel Ctrl+N", "Letzte Partie fortsetzen Ctrl+L",
                                   "Partie speichern… Ctrl+S", "Partie laden… Ctrl+O", "Zug zurücknehmen Ctrl+Z",
                                   "Ende Ctrl+Q", "Optionen:", "Computer spielt Silber ",
-                                  "Computer spielt Gold ", " ", "Ton ", "Hilfe:", "Hilfe Ctrl+H"}));
+                                  "Computer spielt Gold ", " ", "Ton ", "Netzwerk:", "Partie eröffnen… ",
+                                  "Partie beitreten… ", "Verbindung trennen ", "Hilfe:", "Hilfe Ctrl+H"}));
 }
 
 TEST_F(Window, ResizedEveryControlAndFontFollowsTheFormAndComesBackExactly)
