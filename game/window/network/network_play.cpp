@@ -17,16 +17,19 @@ namespace {
 
 QString sideName(Player player) { return QString::fromStdString(playerName(player)); }
 
-QString addressesOfThisMachine(quint16 port)
+// The first address others can reach, IPv4 before IPv6, with the port.
+QString addressOfThisMachine(quint16 port)
 {
-    QStringList addresses;
-    for (const QHostAddress& address : QNetworkInterface::allAddresses())
-        if (!address.isLoopback() && !address.isLinkLocal())
-            addresses << (address.protocol() == QAbstractSocket::IPv6Protocol ? QStringLiteral("[%1]:%2")
-                                                                              : QStringLiteral("%1:%2"))
-                             .arg(address.toString())
-                             .arg(port);
-    return addresses.isEmpty() ? QStringLiteral("localhost:%1").arg(port) : addresses.join(QStringLiteral(", "));
+    QString v6;
+    for (const QHostAddress& address : QNetworkInterface::allAddresses()) {
+        if (address.isLoopback() || address.isLinkLocal())
+            continue;
+        if (address.protocol() == QAbstractSocket::IPv4Protocol)
+            return QStringLiteral("%1:%2").arg(address.toString()).arg(port);
+        if (v6.isEmpty())
+            v6 = QStringLiteral("[%1]:%2").arg(address.toString()).arg(port);
+    }
+    return v6.isEmpty() ? QStringLiteral("localhost:%1").arg(port) : v6;
 }
 
 } // namespace
@@ -58,10 +61,10 @@ QString NetworkPlay::open(quint16 port, Player local, QString code)
     announcement_ = std::make_unique<network::GameAnnouncement>();
     const QString announced = announcement_->announce(
         QStringLiteral("Bramlow – %1 (%2)").arg(QHostInfo::localHostName(), sideName(local)), host_->port());
-    say(QStringLiteral("Partie eröffnet: Code %1, Adresse %2. %3")
-            .arg(code_, addressesOfThisMachine(host_->port()),
-                 announced.isEmpty() ? QStringLiteral("Die Partie ist im lokalen Netz angekündigt.")
-                                     : network::typeTheAddressText()));
+    // Short, so that the message line keeps a readable size.
+    say(QStringLiteral("Code %1 – Adresse %2%3")
+            .arg(code_, addressOfThisMachine(host_->port()),
+                 announced.isEmpty() ? QString() : QStringLiteral(" (nicht im lokalen Netz angekündigt)")));
     emit stateChanged();
     return {};
 }
