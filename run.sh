@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev libqt6opengl6-dev qt6-websockets-dev
     libsdl2-dev
     fonts-liberation
@@ -53,6 +53,8 @@ case "${1:-}" in
         step "release tests" ctest --preset release
         step "sanitize build" build sanitize
         step "sanitize tests" ctest --preset sanitize
+        step "fuzz build" build fuzz
+        step "fuzz tests" ctest --preset fuzz
         ;;
     *)
         echo "usage: $0 play|test" >&2

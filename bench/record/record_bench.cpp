@@ -76,7 +76,7 @@ void ReplayToWindow(benchmark::State& state)
     state.counters["replay_ms"] = 1000 * onWindow / static_cast<double>(state.iterations());
     state.counters["ratio_to_engine"] = onWindow / alone;
 }
-BENCHMARK(ReplayToWindow)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(ReplayToWindow)->Unit(benchmark::kMillisecond)->Iterations(50);
 
 void JournalAppend(benchmark::State& state)
 {

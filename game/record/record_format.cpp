@@ -1,6 +1,10 @@
 #include "record/record_format.h"
 
 #include "engine/draw_feed.h"
+#include "engine/game_texts.h"
+
+#include <algorithm>
+#include <iterator>
 
 #include <charconv>
 #include <cstdio>
@@ -144,6 +148,21 @@ std::optional<int> readFace(std::optional<std::string_view> word)
     return (*word)[0] - '0';
 }
 
+// The texts a new game can find: a message of the game, the picked-up piece's field and code.
+bool possibleStart(const StartState& start)
+{
+    const std::string* const messages[] = {&message::ownPiece, &message::startRow, &message::opponentHome,
+                                           &message::wrongDistance, &message::backwards, &message::move,
+                                           &message::captureGold, &message::captureSilber};
+    const bool knownMessage = start.message.empty() || std::any_of(std::begin(messages), std::end(messages),
+                                                                   [&](const std::string* m) { return *m == start.message; });
+    const bool field = start.speicher == "Text1" || cellNamed(start.speicher);
+    const bool code = start.speicher2 == "Text1" ||
+                      (!start.speicher2.empty() && start.speicher2.size() <= 2 &&
+                       start.speicher2.find_first_not_of("0123456789") == std::string::npos);
+    return knownMessage && field && code;
+}
+
 std::optional<StartState> readStart(std::string_view line)
 {
     Words words(line);
@@ -170,7 +189,7 @@ std::optional<StartState> readStart(std::string_view line)
             return std::nullopt;
         *text = std::move(*value);
     }
-    if (!words.done())
+    if (!words.done() || !possibleStart(start))
         return std::nullopt;
     return start;
 }

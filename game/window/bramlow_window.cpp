@@ -334,7 +334,7 @@ std::string BramlowWindow::text(TextBox box) const { return textBox(box)->text()
 
 void BramlowWindow::setText(TextBox box, const std::string& text)
 {
-    textBox(box)->setText(text);
+    textBox(box)->setText(text, !replaying_);
     if (box == TextBox::ausgabe2)
         showWhatReacts();
 }

@@ -3,6 +3,7 @@
 #include "window/about/about_screen.h"
 #include "bramlow_window.h"
 #include "network/network_menu.h"
+#include "record/user_folders.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -17,6 +18,7 @@ GameApp::GameApp(QString programDir, RandomSource& random)
     // up at that very moment; this class knows better when the last window is gone.
     QApplication::setQuitOnLastWindowClosed(false);
     computer_.sitAt(&sides_);
+    confineQtSettings();
     const auto report = [this](const QString& message) {
         if (recordMenu_)
             recordMenu_->report(message);

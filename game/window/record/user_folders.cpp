@@ -1,6 +1,7 @@
 #include "user_folders.h"
 
 #include <QDir>
+#include <QSettings>
 
 namespace bramlow {
 
@@ -28,6 +29,17 @@ std::optional<QString> xdgFolder(const char* variable, const char* underHome)
 std::optional<QString> stateFolder() { return xdgFolder("XDG_STATE_HOME", ".local/state"); }
 
 std::optional<QString> configFolder() { return xdgFolder("XDG_CONFIG_HOME", ".config"); }
+
+void confineQtSettings()
+{
+    if (configFolder())
+        return;
+    // Qt would fall back to "/.config"; no folder can be made below a device file, not even
+    // by root.
+    const QString nowhere = QStringLiteral("/dev/null/bramlow-ohne-home");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nowhere);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
+}
 
 QString noUserFolderReason()
 {

@@ -14,6 +14,10 @@ namespace bramlow {
 std::optional<QString> stateFolder();
 std::optional<QString> configFolder();
 
+// Without a configuration folder, points Qt's own settings (the file dialog keeps its
+// history there) at a path that cannot be created, so that Qt writes nothing either.
+void confineQtSettings();
+
 // The German reason why there is no folder, for messages.
 QString noUserFolderReason();
 
