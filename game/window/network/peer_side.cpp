@@ -40,6 +40,8 @@ QString PeerSide::applyPeerAction(const QString& line)
     if (!window_)
         return QStringLiteral("Es ist kein Spielfenster offen.");
     replaying_ = true;
+    if (line.startsWith(QLatin1String("neu ")))
+        clearNetworkMessage();
     const QString refusal = network::applyPeerLine(*window_, peer_, line, agreed_);
     replaying_ = false;
     if (refusal.isEmpty() && (line.startsWith(QLatin1String("neu ")) || line.startsWith(QLatin1String("wurf "))))
@@ -53,6 +55,14 @@ bool PeerSide::peerMayDraw() const
     return window_ && !agreed_
         && (network::drawDueFor(*window_, peer_, false)
             || (role_ == network::Role::guest && network::drawDueFor(*window_, peer_, true)));
+}
+
+// The message line may hold a word of the network (a pause, a refusal); a new game finds it
+// empty on both sides, so both records start alike and hold only what the game can show.
+void PeerSide::clearNetworkMessage()
+{
+    if (window_)
+        window_->setMessage({});
 }
 
 std::uint32_t PeerSide::checkValue() const { return window_ ? checkValueOf(*window_) : 0; }
@@ -89,10 +99,12 @@ void PeerSide::drawAgreed(float x)
     const Handler handler = *waitingClick_;
     waitingClick_.reset();
     window_->draws().supply(x);
-    if (handler == Handler::neu)
+    if (handler == Handler::neu) {
+        clearNetworkMessage();
         window_->neu_but_Click();
-    else
+    } else {
         window_->wuerfel_Click();
+    }
     window_->draws().clearSupplied();
 }
 

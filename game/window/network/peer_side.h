@@ -40,6 +40,7 @@ signals:
 
 private:
     void drawAgreed(float x);
+    void clearNetworkMessage();
 
     Player peer_;
     network::Role role_;
