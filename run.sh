@@ -11,7 +11,7 @@ packages=(
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev libqt6opengl6-dev qt6-websockets-dev
     libsdl2-dev
     fonts-liberation
-    libgtest-dev libgmock-dev libbenchmark-dev dbus-daemon avahi-daemon
+    libgtest-dev libgmock-dev libbenchmark-dev xvfb dbus-daemon avahi-daemon
     desktop-file-utils appstream dpkg-dev file lintian mmdebstrap debian-archive-keyring
 )
 
@@ -24,6 +24,8 @@ install_missing() {
         echo "Installing: ${missing[*]}"
         local sudo=""
         [ "$(id -u)" -eq 0 ] || sudo="sudo"
+        # A run interrupted while installing left dpkg half done; apt refuses until it is finished.
+        $sudo dpkg --configure -a
         $sudo apt-get update -qq
         DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
     fi

@@ -133,8 +133,7 @@ BramlowWindow::BramlowWindow(const QString& programDir, RandomSource& random)
     buildForm();
     buildMenus();
 
-    const QString icon = programFile(programDir_, QStringLiteral("bramlow.png"));
-    if (QFileInfo::exists(icon))
+    if (const QPixmap icon = loadOptionalPicture(programDir_, QStringLiteral("bramlow.png")); !icon.isNull())
         setWindowIcon(QIcon(icon));
 
     // The window opens with its form at the designed size; the auto-size control keeps

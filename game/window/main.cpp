@@ -1,6 +1,7 @@
 #include "command_line.h"
 #include "game_app.h"
 #include "window/media/fatal_error.h"
+#include "window/media/program_folder.h"
 
 #include <QApplication>
 
@@ -19,7 +20,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
-    bramlow::GameApp game(QCoreApplication::applicationDirPath());
+    bramlow::GameApp game(bramlow::programFolder());
     if (commandLine.computer)
         game.options().setComputerForThisRun(*commandLine.computer);
     QObject::connect(&game, &bramlow::GameApp::noWindowLeft, &app, &QCoreApplication::quit);
