@@ -8,10 +8,10 @@ cd "$(dirname "$0")"
 
 packages=(
     cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
-    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev libqt6opengl6-dev
+    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev libqt6opengl6-dev qt6-websockets-dev
     libsdl2-dev
     fonts-liberation
-    libgtest-dev libgmock-dev libbenchmark-dev xvfb orca at-spi2-core dbus xdotool procps
+    libgtest-dev libgmock-dev libbenchmark-dev xvfb orca at-spi2-core dbus xdotool procps dbus-daemon avahi-daemon
     desktop-file-utils appstream dpkg-dev file lintian mmdebstrap debian-archive-keyring
 )
 

@@ -476,6 +476,8 @@ void BramlowWindow::endTurnByKey()
 
 void BramlowWindow::neu_but_Click()
 {
+    if (drawGate_ && !drawGate_(Handler::neu))
+        return;
     // Input waits while the 96 cells are set up to their sounds; the cursor says so.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
@@ -496,7 +498,12 @@ void BramlowWindow::menuEnde_Click() { ende_Click(); }
 
 void BramlowWindow::menuHilfe_Click() { emit aboutRequested(); }
 
-void BramlowWindow::wuerfel_Click() { guarded(Handler::wuerfel, {}, [this] { engine_.wuerfel_Click(); }); }
+void BramlowWindow::wuerfel_Click()
+{
+    if (drawGate_ && !drawGate_(Handler::wuerfel))
+        return;
+    guarded(Handler::wuerfel, {}, [this] { engine_.wuerfel_Click(); });
+}
 
 void BramlowWindow::Image1_Click()
 {

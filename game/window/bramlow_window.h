@@ -90,6 +90,9 @@ public:
     // The keys W and E: the die and the logo, as far as a person's click on them would act now.
     void rollByKey();
     void endTurnByKey();
+    // Asked before any click that may draw (new game, die); false holds the click back
+    // (network play makes it itself once both sides have drawn).
+    void setDrawGate(std::function<bool(Handler)> gate) { drawGate_ = std::move(gate); }
 
     // Handlers, one per event of the window.
     void neu_but_Click() override;
@@ -160,6 +163,7 @@ private:
     bool replaying_ = false;
     std::map<std::pair<CellArray, int>, std::string> deferredPictures_;
     std::function<bool(std::optional<Player>)> personGate_;
+    std::function<bool(Handler)> drawGate_;
     Engine engine_;
 };
 

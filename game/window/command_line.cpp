@@ -1,5 +1,8 @@
 #include "command_line.h"
 
+#include "network/host_address.h"
+#include "network/join_code.h"
+
 namespace bramlow {
 
 namespace {
@@ -27,10 +30,47 @@ bool readComputer(const QString& value, CommandLine& into)
     return true;
 }
 
+bool readHost(const QString& value, CommandLine& into)
+{
+    if (value.isEmpty()) {
+        into.hostPort = network::defaultPort;
+        return true;
+    }
+    bool number = false;
+    const uint port = value.toUInt(&number);
+    if (number && port >= 1 && port <= 65535)
+        into.hostPort = quint16(port);
+    return number && port >= 1 && port <= 65535;
+}
+
+bool readSide(const QString& value, CommandLine& into)
+{
+    into.hostPlaysGold = value == QLatin1String("gold");
+    return value == QLatin1String("gold") || value == QLatin1String("silber");
+}
+
+bool readCode(const QString& value, CommandLine& into)
+{
+    into.code = value;
+    return network::joinCodeError(value).isEmpty();
+}
+
+bool readJoin(const QString& value, CommandLine& into)
+{
+    const network::HostAddress address = network::parseHostAddress(value);
+    into.joinHost = address.host;
+    into.joinPort = address.port;
+    return address.error.isEmpty();
+}
+
 // A new option is one more row here and one more member of CommandLine.
 const Option kOptions[] = {
     {QLatin1String("--computer"), readComputer,
      QLatin1String("--computer=silber, --computer=gold, --computer=beide und --computer=keiner")},
+    {QLatin1String("--host"), readHost, QLatin1String("--host und --host=PORT mit einem Port von 1 bis 65535")},
+    {QLatin1String("--side"), readSide, QLatin1String("--side=silber und --side=gold")},
+    {QLatin1String("--code"), readCode, QLatin1String("sechs Ziffern, etwa --code=042917")},
+    {QLatin1String("--join"), readJoin, QLatin1String("--join=RECHNER und --join=RECHNER:PORT")},
 };
 
 // The option that `argument` gives ("--name" alone or "--name=value"), or none.
@@ -85,7 +125,7 @@ CommandLine readCommandLine(const QStringList& arguments)
         const Option* option = optionOf(argument);
         if (!option)
             continue;
-        // "--name" alone has the empty value, which no option accepts.
+        // "--name" alone has the empty value, which only --host accepts (its usual port).
         const QString value = argument.mid(option->name.size() + 1);
         if (!option->read(value, result)) {
             result.error = QStringLiteral("Bramlow: ungültiger Wert „%1“ für %2. Erlaubt sind %3.")
@@ -93,6 +133,10 @@ CommandLine readCommandLine(const QStringList& arguments)
             return result;
         }
     }
+    if (result.hostPort && !result.joinHost.isEmpty())
+        result.error = QStringLiteral("Bramlow: --host und --join schließen einander aus.");
+    else if (!result.joinHost.isEmpty() && result.code.isEmpty())
+        result.error = QStringLiteral("Bramlow: --join braucht den Code der Partie, etwa --code=042917.");
     return result;
 }
 

@@ -25,6 +25,15 @@ struct CommandLine {
     // manager). Nothing when none is given.
     std::optional<QString> recordFile;
 
+    // Network play. --host[=PORT] opens a game on PORT (47474 without one), --side=silber|gold
+    // is the host's own side (Silber without it), --code=NNNNNN the join code (the host draws
+    // one without it), --join=HOST[:PORT] joins a game and needs --code.
+    std::optional<quint16> hostPort;
+    bool hostPlaysGold = false;
+    QString code;
+    QString joinHost;
+    quint16 joinPort = 0;
+
     // A German message for the first bad value, else empty; the program then ends with
     // status 2 and the rest of the struct means nothing.
     QString error;

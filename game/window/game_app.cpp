@@ -2,6 +2,7 @@
 
 #include "window/about/about_screen.h"
 #include "bramlow_window.h"
+#include "network/network_menu.h"
 #include "record/user_folders.h"
 
 #include <QApplication>
@@ -50,6 +51,7 @@ void GameApp::openMainWindow()
     connect(window, &BramlowWindow::aboutRequested, this, &GameApp::showAbout);
     connect(window, &QObject::destroyed, this, &GameApp::mainWindowGone);
     options_.addMenuTo(*window->menuBar());
+    addNetworkMenu(*window->menuBar(), network_, window);
     // While the computer plays both sides, the title says how the demo ends.
     const auto followOptions = [this, window] {
         window->setSoundOn(options_.soundOn());

@@ -9,6 +9,7 @@
 #include "computer_turns.h"
 #include "demo_interruption.h"
 #include "game_options.h"
+#include "network/network_play.h"
 #include "record/journal.h"
 #include "record/record_menu.h"
 #include "sides/sides.h"
@@ -39,6 +40,7 @@ public:
     ComputerTurns& computer() { return computer_; }
     Sides& sides() { return sides_; }
     Journal& journal() { return journal_; }
+    NetworkPlay& network() { return network_; }
     // The record entries of the main window; nullptr while none is open.
     RecordMenu* recordMenu() const { return recordMenu_; }
 
@@ -61,6 +63,8 @@ private:
     ComputerTurns computer_{options_, [this] { return !about_.isNull(); }};
     Sides sides_{options_, computer_};
     Journal journal_;
+    // After the sides: it unseats its peer as it goes.
+    NetworkPlay network_{*this};
     QPointer<RecordMenu> recordMenu_;
 };
 

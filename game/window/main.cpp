@@ -1,5 +1,6 @@
 #include "command_line.h"
 #include "game_app.h"
+#include "window/media/fatal_error.h"
 #include "window/media/program_folder.h"
 
 #include <QApplication>
@@ -26,5 +27,14 @@ int main(int argc, char* argv[])
     game.start();
     if (commandLine.recordFile)
         game.recordMenu()->loadFile(*commandLine.recordFile);
+    if (commandLine.hostPort) {
+        const QString error = game.network().open(*commandLine.hostPort,
+                                                  commandLine.hostPlaysGold ? bramlow::Player::gold : bramlow::Player::silber,
+                                                  commandLine.code);
+        if (!error.isEmpty())
+            bramlow::reportFatalErrorAndExit(error, bramlow::NetworkPlay::joinFailedExitCode, game.mainWindow());
+    } else if (!commandLine.joinHost.isEmpty()) {
+        game.network().join({commandLine.joinHost, commandLine.joinPort}, commandLine.code, true);
+    }
     return app.exec();
 }

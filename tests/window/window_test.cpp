@@ -249,6 +249,7 @@ TEST_F(Window, TabRunsFromNeuesSpielThroughTheTextBoxesAndTheMenusCarryTheirShor
                                   "Partie &speichern… Ctrl+S", "Partie l&aden… Ctrl+O", "Zug &zurücknehmen Ctrl+Z",
                                   "&Ende Ctrl+Q", "&Optionen:", "Computer spielt &Silber ", "Computer spielt &Gold ",
                                   " ", "&Ton ", "&Spiel:", "&Würfeln W", "&Zug beenden E", " ", "&Vollbild F11",
+                                  "&Netzwerk:", "Partie &eröffnen… ", "Partie &beitreten… ", "Verbindung &trennen ",
                                   "&Hilfe:", "&Hilfe Ctrl+H", "&Spielregeln F1"}));
 }
 

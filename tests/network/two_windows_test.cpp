@@ -1,0 +1,127 @@
+// Two real game programs, host and guest, each with the computer on its own side, play a
+// whole game over a real socket on localhost; both keep the same record and the same draws.
+// And every way a --join start can fail ends with its status.
+#include "network_peer.h"
+
+#include "record/engine_game.h"
+#include "record/game_recorder.h"
+#include "record/replay.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+
+using namespace bramlow;
+using namespace bramlow::network::testing;
+
+namespace {
+
+// Whether a program listens on `port` within 30 s (the host's window comes up first).
+bool listening(quint16 port)
+{
+    const QDeadlineTimer deadline(30000);
+    for (QTcpSocket probe; !deadline.hasExpired(); probe.abort()) {
+        probe.connectToHost(QHostAddress::LocalHost, port);
+        if (probe.waitForConnected(200))
+            return true;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 200);
+    }
+    return false;
+}
+
+quint16 freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort();
+}
+
+// One program with folders of its own, offscreen, without sound.
+struct Program {
+    explicit Program(const QStringList& arguments)
+    {
+        QDir(home.path()).mkpath(QStringLiteral("bramlow"));
+        QFile options(home.filePath(QStringLiteral("bramlow/bramlow.conf")));
+        options.open(QIODevice::WriteOnly);
+        options.write("[Optionen]\nTon=false\n");
+        options.close();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"XDG_CONFIG_HOME", "XDG_STATE_HOME"})
+            environment.insert(QLatin1String(name), home.path());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+        environment.insert(QStringLiteral("BRAMLOW_DIALOG_TIMEOUT_MS"), QStringLiteral("50"));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(BRAMLOW_PROGRAM_DIR "/bramlow"), arguments);
+    }
+    ~Program()
+    {
+        process.kill();
+        process.waitForFinished();
+    }
+    QByteArray kept(const char* name) const
+    {
+        QFile file(home.filePath(QStringLiteral("bramlow/") + QLatin1String(name)));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // The network game's record, once it is won; else why not.
+    std::string won() const
+    {
+        const ParsedRecord parsed = parseRecord(kept("netzwerkpartie.bramlow").toStdString());
+        EngineGame game;
+        if (!parsed.record)
+            return parsed.error.message;
+        const ReplayResult replayed = replayRecord(*parsed.record, game);
+        return !replayed.ok ? replayed.error.message : isWon(game) ? std::string() : "nicht gewonnen";
+    }
+    QTemporaryDir home;
+    QProcess process;
+};
+
+TEST(TwoWindows, PlayAWholeGameOverTheNetworkAndKeepTheSameRecord)
+{
+    const QString port = QString::number(freePort());
+    Program host({QStringLiteral("--host=") + port, QStringLiteral("--code=271828"), QStringLiteral("--computer=silber")});
+    ASSERT_TRUE(listening(port.toUShort()));
+    Program guest({QStringLiteral("--join=127.0.0.1:") + port, QStringLiteral("--code=271828"),
+                   QStringLiteral("--computer=gold")});
+    const QDeadlineTimer deadline(240000);
+    while (!(host.won().empty() && guest.won().empty()) && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 500);
+    ASSERT_EQ(host.won() + guest.won(), "") << host.process.readAllStandardError().toStdString();
+    EXPECT_EQ(host.kept("netzwerkpartie.bramlow"), guest.kept("netzwerkpartie.bramlow"));
+    EXPECT_EQ(host.kept("netzwerkpartie-wuerfe.txt"), guest.kept("netzwerkpartie-wuerfe.txt"));
+    EXPECT_FALSE(host.kept("netzwerkpartie-wuerfe.txt").isEmpty());
+}
+
+TEST(TwoWindows, AJoinThatCannotBeginAGameEndsWithItsStatus)
+{
+    const QString port = QString::number(freePort());
+    Program host({QStringLiteral("--host=") + port, QStringLiteral("--code=271828")});
+    ASSERT_TRUE(listening(port.toUShort()));
+    struct JoinCase {
+        const char* name;
+        QStringList arguments;
+        int status;
+        const char* says;
+    };
+    const JoinCase cases[] = {
+        {"wrong code", {"--join=127.0.0.1:" + port, "--code=999999"}, 8, "Der Code ist falsch."},
+        {"no host there", {QStringLiteral("--join=127.0.0.1:%1").arg(freePort()), "--code=271828"}, 8, "Keine Verbindung"},
+        {"code of five digits", {"--join=127.0.0.1:" + port, "--code=27182"}, 2, "--code"},
+        {"port out of range", {"--join=127.0.0.1:70000", "--code=271828"}, 2, "--join"},
+        {"join without code", {"--join=127.0.0.1:" + port}, 2, "braucht den Code"},
+        {"host and join", {"--host", "--join=127.0.0.1"}, 2, "schließen einander aus"},
+        {"side of nobody", {"--host", "--side=rot"}, 2, "--side"},
+    };
+    for (const JoinCase& c : cases) {
+        Program guest(c.arguments);
+        ASSERT_TRUE(guest.process.waitForFinished(30000)) << c.name;
+        EXPECT_EQ(guest.process.exitCode(), c.status) << c.name;
+        EXPECT_TRUE(QString::fromUtf8(guest.process.readAllStandardError()).contains(QString::fromUtf8(c.says))) << c.name;
+    }
+}
+
+} // namespace
