@@ -341,39 +341,53 @@ void BramlowWindow::setText(TextBox box, const std::string& text)
 
 void BramlowWindow::setMessage(const std::string& caption)
 {
-    ausgabe11_->setText(QString::fromStdString(caption));
+    if (replaying_)
+        deferred_.message = caption;
+    else
+        ausgabe11_->setText(QString::fromStdString(caption));
 }
 
 void BramlowWindow::setCellPicture(CellArray array, std::int16_t index, const std::string& file)
 {
     // The engine only names cells that exist; any other index has no picture to change.
-    if (deferPicture(array, index, file))
-        return;
-    if (PictureBox* target = cell(array, index)) {
-        target->setPictureAndRefresh(loadPictureOrExit(programDir_, QString::fromStdString(file), boxParent()));
-        target->setAccessibleName(cellAccessibleName(array, index, codeOfCellPicture(file)));
-        keyboard_->stopChanged(target);
-    }
+    if (!deferPicture(array, index, file) && cell(array, index))
+        showPicture(array, index, file, loadPictureOrExit(programDir_, QString::fromStdString(file), boxParent()));
 }
 
 void BramlowWindow::setDiePicture(const std::string& file)
 {
     if (const int face = faceOfDiePicture(file))
         dieFace_ = face;
-    if (deferPicture(CellArray::b, 0, file))
-        return;
-    wuerfel_->setPictureAndRefresh(loadPictureOrExit(programDir_, QString::fromStdString(file), boxParent()));
-    wuerfel_->setAccessibleName(dieAccessibleName(file));
-    keyboard_->stopChanged(wuerfel_);
+    if (!deferPicture(CellArray::b, 0, file))
+        showPicture(CellArray::b, 0, file, loadPictureOrExit(programDir_, QString::fromStdString(file), boxParent()));
+}
+
+void BramlowWindow::showPicture(CellArray array, int index, const std::string& file, const QPixmap& picture)
+{
+    PictureBox* target = index == 0 ? wuerfel_ : cell(array, index);
+    target->setPictureAndRefresh(picture);
+    target->setAccessibleName(index == 0 ? dieAccessibleName(file) : cellAccessibleName(array, index, codeOfCellPicture(file)));
+    keyboard_->stopChanged(target);
+    shownPictures_[{array, index}] = file;
 }
 
 void BramlowWindow::setImage1Enabled(bool enabled)
 {
+    if (replaying_) {
+        deferred_.image1Enabled = enabled;
+        return;
+    }
     image1_->setEnabled(enabled);
     showWhatReacts();
 }
 
-void BramlowWindow::setDieVisible(bool visible) { wuerfel_->setVisible(visible); }
+void BramlowWindow::setDieVisible(bool visible)
+{
+    if (replaying_)
+        deferred_.dieVisible = visible;
+    else
+        wuerfel_->setVisible(visible);
+}
 
 void BramlowWindow::Play(const std::string& datei)
 {
@@ -446,7 +460,7 @@ void BramlowWindow::wuerfel_Click() { guarded(Handler::wuerfel, {}, [this] { eng
 void BramlowWindow::Image1_Click()
 {
     // A disabled Image1 raises no click, whoever asks.
-    if (image1_->isEnabled())
+    if (image1Enabled())
         guarded(Handler::image1, {}, [this] { engine_.Image1_Click(); });
 }
 

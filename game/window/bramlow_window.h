@@ -24,6 +24,7 @@
 class QAction;
 class QGroupBox;
 class QLabel;
+class QPixmap;
 class QPushButton;
 
 namespace bramlow {
@@ -121,6 +122,8 @@ private:
     // While a record replays: keeps the picture for later and returns true. Index 0 of b is
     // the die.
     bool deferPicture(CellArray array, int index, const std::string& file);
+    // Shows `picture`, read from `file`, in the cell (index 0 of b: the die) and names it so.
+    void showPicture(CellArray array, int index, const std::string& file, const QPixmap& picture);
 
     QString programDir_;
     SoundPlayer sound_;
@@ -148,7 +151,17 @@ private:
     DrawFeed draws_;
     GameRecorder recorder_;
     bool replaying_ = false;
-    std::map<std::pair<CellArray, int>, std::string> deferredPictures_;
+    // What a replay leaves to its end (window_record.cpp), where each is shown once: the last
+    // picture of each cell, the message, the logo's switch, the die's visibility.
+    struct Deferred {
+        std::map<std::pair<CellArray, int>, std::string> pictures;
+        std::optional<std::string> message;
+        std::optional<bool> image1Enabled;
+        std::optional<bool> dieVisible;
+    };
+    Deferred deferred_;
+    // The file each cell shows, so that the end of a replay reads only the pictures that changed.
+    std::map<std::pair<CellArray, int>, std::string> shownPictures_;
     std::function<bool(std::optional<Player>)> personGate_;
     Engine engine_;
 };
