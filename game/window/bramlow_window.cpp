@@ -403,22 +403,26 @@ QWidget* BramlowWindow::boxParent() { return isVisible() ? this : nullptr; }
 // while it is enabled, every cell while a piece or a destination is to be chosen.
 void BramlowWindow::showWhatReacts()
 {
-    if (replaying_)
+    const std::string& phase = ausgabe2_->text();
+    const std::array<bool, 3> reacts{phase == prompt::select || phase == prompt::destination, phase == prompt::roll,
+                                     image1_->isEnabled()};
+    // The 98 cursors are set again only when one of them changes.
+    if (replaying_ || reacts == pointing_)
         return;
+    pointing_ = reacts;
     const auto point = [](QWidget* control, bool reacts) {
         if (reacts)
             control->setCursor(Qt::PointingHandCursor);
         else
             control->unsetCursor();
     };
-    const std::string& phase = ausgabe2_->text();
     for (const auto* array : {&b_, &s_, &g_}) {
         for (PictureBox* cell : *array)
             if (cell)
-                point(cell, phase == prompt::select || phase == prompt::destination);
+                point(cell, reacts[0]);
     }
-    point(wuerfel_, phase == prompt::roll);
-    point(image1_, image1_->isEnabled());
+    point(wuerfel_, reacts[1]);
+    point(image1_, reacts[2]);
 }
 
 // Every handler calls the engine through here: an exception escaping it is a fault of the

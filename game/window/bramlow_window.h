@@ -162,6 +162,8 @@ private:
     Deferred deferred_;
     // The file each cell shows, so that the end of a replay reads only the pictures that changed.
     std::map<std::pair<CellArray, int>, std::string> shownPictures_;
+    // Where showWhatReacts last put a pointing hand: the cells, the die, the logo.
+    std::optional<std::array<bool, 3>> pointing_;
     std::function<bool(std::optional<Player>)> personGate_;
     Engine engine_;
 };
