@@ -18,11 +18,19 @@ struct NoDraws final : RandomSource {
     float next() override { std::abort(); }
 };
 
-// The message names the line it gives: "Zeile N: …", or no line for the file as a whole.
-void requireNamed(const RecordError& error)
+// A message names the line it gives ("Zeile N: …"), or none for the file as a whole.
+bool named(const RecordError& error)
 {
-    if (error.message.empty() || (error.line > 0 && !error.message.starts_with("Zeile " + std::to_string(error.line) + ": ")))
-        std::abort();
+    return !error.message.empty() && (error.line == 0 || error.message.starts_with("Zeile " + std::to_string(error.line) + ": "));
+}
+
+RecordEntries actionsOf(const Record& record)
+{
+    RecordEntries actions;
+    for (const RecordEntry& entry : record.entries)
+        if (std::holds_alternative<RecordAction>(entry))
+            actions.push_back(entry);
+    return actions;
 }
 
 } // namespace
@@ -31,55 +39,36 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     // Small limits, so that each kind of refusal is within the fuzzer's reach.
-    RecordLimits limits;
-    limits.maxBytes = 1 << 16;
-    limits.maxLines = 2000;
-    RecordLimits journal = limits;
+    const RecordLimits saved{1 << 16, 2000};
+    RecordLimits journal = saved;
     journal.dropUnfinishedLastLine = true;
-    const ParsedRecord saved = parseRecord(bytes, limits);
-    const ParsedRecord parsed = parseRecord(bytes, journal);
-    if (!saved.record)
-        requireNamed(saved.error);
-    if (!parsed.record) {
-        requireNamed(parsed.error);
-        // The journal's reader accepts all that the saved game's does.
-        if (saved.record)
-            std::abort();
-        return 0;
-    }
-    if (saved.record && saved.record != parsed.record)
+    const ParsedRecord asSaved = parseRecord(bytes, saved), parsed = parseRecord(bytes, journal);
+    // The journal's reader takes all that the saved game's takes, and reads it alike; what is
+    // read, written again, reads back the same.
+    if (!named(asSaved.error) && !asSaved.record)
         std::abort();
-    // What is read, written again, reads back as the same record.
-    RecordLimits unbounded;
-    unbounded.maxBytes = std::size_t(-1);
-    unbounded.maxLines = std::size_t(-1);
-    if (parseRecord(recordText(*parsed.record), unbounded).record != parsed.record)
+    if (!parsed.record && (!named(parsed.error) || asSaved.record))
+        std::abort();
+    if (!parsed.record)
+        return 0;
+    if ((asSaved.record && asSaved.record != parsed.record) ||
+        parseRecord(recordText(*parsed.record), {std::size_t(-1), std::size_t(-1)}).record != parsed.record)
         std::abort();
 
     NoDraws none;
     EngineGame game(none);
     const ReplayResult result = replayRecord(*parsed.record, game);
-    if (!result.ok) {
-        requireNamed(result.error);
-        if (result.error.line < 3 || result.error.line > lineOfEntry(parsed.record->entries.size()))
-            std::abort();
-        return 0;
-    }
-    // A record that replays is the game's own: the game records the same actions again,
-    // and what it records replays to the same game.
-    RecordEntries actions;
-    for (const RecordEntry& entry : parsed.record->entries)
-        if (std::holds_alternative<RecordAction>(entry))
-            actions.push_back(entry);
-    const Record& again = game.recorder().record();
-    RecordEntries recorded;
-    for (const RecordEntry& entry : again.entries)
-        if (std::holds_alternative<RecordAction>(entry))
-            recorded.push_back(entry);
-    if (recorded != actions || again.start != parsed.record->start)
+    const std::size_t line = result.error.line;
+    if (!result.ok && (!named(result.error) || line < 3 || line > lineOfEntry(parsed.record->entries.size())))
         std::abort();
+    if (!result.ok)
+        return 0;
+    // A record that replays is the game's own: the game records the same actions again, and
+    // what it records replays to the same game.
+    const Record& again = game.recorder().record();
     EngineGame second(none);
-    if (!replayRecord(again, second).ok || snapshotOf(second) != snapshotOf(game) || second.message() != game.message() ||
+    if (actionsOf(again) != actionsOf(*parsed.record) || again.start != parsed.record->start ||
+        !replayRecord(again, second).ok || snapshotOf(second) != snapshotOf(game) || second.message() != game.message() ||
         second.dieFace() != game.dieFace() || second.image1Enabled() != game.image1Enabled())
         std::abort();
     return 0;
