@@ -361,37 +361,49 @@ void BramlowWindow::setText(TextBox box, const std::string& text)
 
 void BramlowWindow::setMessage(const std::string& caption)
 {
-    ausgabe11_->setText(QString::fromStdString(caption));
     narration_.messageShown(caption);
+    if (replaying_)
+        deferred_.message = caption;
+    else
+        ausgabe11_->setText(QString::fromStdString(caption));
 }
 
 void BramlowWindow::setCellPicture(CellArray array, std::int16_t index, const std::string& file)
 {
     // The engine only names cells that exist; any other index has no picture to change.
-    if (deferPicture(array, index, file))
-        return;
-    if (PictureBox* target = cell(array, index)) {
-        target->setPictureAndRefresh(loadPictureOrExit(programDir_, QString::fromStdString(file), boxParent()));
-        PictureBoxAccessible::setQuietName(target, cellAccessibleName(array, index, codeOfCellPicture(file)));
-        keyboard_->stopChanged(target);
-        narration_.cellShown(array, index, codeOfCellPicture(file));
-    }
+    if (!deferPicture(array, index, file) && cell(array, index))
+        showPicture(array, index, file, loadPictureOrExit(programDir_, QString::fromStdString(file), boxParent()));
 }
 
 void BramlowWindow::setDiePicture(const std::string& file)
 {
     if (const int face = faceOfDiePicture(file))
         dieFace_ = face;
-    if (deferPicture(CellArray::b, 0, file))
-        return;
-    wuerfel_->setPictureAndRefresh(loadPictureOrExit(programDir_, QString::fromStdString(file), boxParent()));
-    wuerfel_->setAccessibleName(dieAccessibleName(file));
-    keyboard_->stopChanged(wuerfel_);
-    narration_.dieShown(file);
+    if (!deferPicture(CellArray::b, 0, file))
+        showPicture(CellArray::b, 0, file, loadPictureOrExit(programDir_, QString::fromStdString(file), boxParent()));
+}
+
+void BramlowWindow::showPicture(CellArray array, int index, const std::string& file, const QPixmap& picture)
+{
+    PictureBox* target = index == 0 ? wuerfel_ : cell(array, index);
+    target->setPictureAndRefresh(picture);
+    if (index == 0) {
+        target->setAccessibleName(dieAccessibleName(file));
+        narration_.dieShown(file);
+    } else {
+        PictureBoxAccessible::setQuietName(target, cellAccessibleName(array, index, codeOfCellPicture(file)));
+        narration_.cellShown(array, index, codeOfCellPicture(file));
+    }
+    keyboard_->stopChanged(target);
+    shownPictures_[{array, index}] = file;
 }
 
 void BramlowWindow::setImage1Enabled(bool enabled)
 {
+    if (replaying_) {
+        deferred_.image1Enabled = enabled;
+        return;
+    }
     image1_->setEnabled(enabled);
     // The tooltip says what a click does only while it does it, also when it shows now.
     image1_->setToolTip(enabled ? QStringLiteral("Zug beenden") : QString());
@@ -400,7 +412,13 @@ void BramlowWindow::setImage1Enabled(bool enabled)
     showWhatReacts();
 }
 
-void BramlowWindow::setDieVisible(bool visible) { wuerfel_->setVisible(visible); }
+void BramlowWindow::setDieVisible(bool visible)
+{
+    if (replaying_)
+        deferred_.dieVisible = visible;
+    else
+        wuerfel_->setVisible(visible);
+}
 
 void BramlowWindow::Play(const std::string& datei)
 {
@@ -417,22 +435,26 @@ QWidget* BramlowWindow::boxParent() { return isVisible() ? this : nullptr; }
 // while it is enabled, every cell while a piece or a destination is to be chosen.
 void BramlowWindow::showWhatReacts()
 {
-    if (replaying_)
+    const std::string& phase = ausgabe2_->text();
+    const std::array<bool, 3> reacts{phase == prompt::select || phase == prompt::destination, phase == prompt::roll,
+                                     image1_->isEnabled()};
+    // The 98 cursors are set again only when one of them changes.
+    if (replaying_ || reacts == pointing_)
         return;
+    pointing_ = reacts;
     const auto point = [](QWidget* control, bool reacts) {
         if (reacts)
             control->setCursor(Qt::PointingHandCursor);
         else
             control->unsetCursor();
     };
-    const std::string& phase = ausgabe2_->text();
     for (const auto* array : {&b_, &s_, &g_}) {
         for (PictureBox* cell : *array)
             if (cell)
-                point(cell, phase == prompt::select || phase == prompt::destination);
+                point(cell, reacts[0]);
     }
-    point(wuerfel_, phase == prompt::roll);
-    point(image1_, image1_->isEnabled());
+    point(wuerfel_, reacts[1]);
+    point(image1_, reacts[2]);
 }
 
 // Every handler calls the engine through here: an exception escaping it is a fault of the
@@ -508,7 +530,7 @@ void BramlowWindow::wuerfel_Click()
 void BramlowWindow::Image1_Click()
 {
     // A disabled Image1 raises no click, whoever asks.
-    if (image1_->isEnabled())
+    if (image1Enabled())
         guarded(Handler::image1, {}, [this] { engine_.Image1_Click(); });
 }
 

@@ -25,6 +25,7 @@
 class QAction;
 class QGroupBox;
 class QLabel;
+class QPixmap;
 class QPushButton;
 
 namespace bramlow {
@@ -132,6 +133,8 @@ private:
     // While a record replays: keeps the picture for later and returns true. Index 0 of b is
     // the die.
     bool deferPicture(CellArray array, int index, const std::string& file);
+    // Shows `picture`, read from `file`, in the cell (index 0 of b: the die) and names it so.
+    void showPicture(CellArray array, int index, const std::string& file, const QPixmap& picture);
 
     QString programDir_;
     SoundPlayer sound_;
@@ -161,7 +164,19 @@ private:
     DrawFeed draws_;
     GameRecorder recorder_;
     bool replaying_ = false;
-    std::map<std::pair<CellArray, int>, std::string> deferredPictures_;
+    // What a replay leaves to its end (window_record.cpp), where each is shown once: the last
+    // picture of each cell, the message, the logo's switch, the die's visibility.
+    struct Deferred {
+        std::map<std::pair<CellArray, int>, std::string> pictures;
+        std::optional<std::string> message;
+        std::optional<bool> image1Enabled;
+        std::optional<bool> dieVisible;
+    };
+    Deferred deferred_;
+    // The file each cell shows, so that the end of a replay reads only the pictures that changed.
+    std::map<std::pair<CellArray, int>, std::string> shownPictures_;
+    // Where showWhatReacts last put a pointing hand: the cells, the die, the logo.
+    std::optional<std::array<bool, 3>> pointing_;
     std::function<bool(std::optional<Player>)> personGate_;
     std::function<bool(Handler)> drawGate_;
     Engine engine_;

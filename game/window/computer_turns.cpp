@@ -38,7 +38,7 @@ void ComputerTurns::followOptions()
     if (!options_.anyComputer())
         timer_.stop();
     else if (!timer_.isActive())
-        timer_.start(options_.demo() ? std::chrono::milliseconds(0) : stepPause());
+        timer_.start(demo() ? std::chrono::milliseconds(0) : stepPause());
 }
 
 std::chrono::milliseconds ComputerTurns::stepPause() const
@@ -67,7 +67,7 @@ bool ComputerTurns::clickOnce()
     const auto player = playerFromText(window_->text(TextBox::ausgabe1));
     if (!player) {
         // The welcome or a win: only the demo starts a game.
-        if (!options_.demo())
+        if (!demo())
             return false;
         window_->neu_but_Click();
         return true;
@@ -107,6 +107,8 @@ bool ComputerTurns::plays(Player player) const
 {
     return sides_ ? sides_->kind(player) == SideKind::computer : options_.computerPlays(player);
 }
+
+bool ComputerTurns::demo() const { return sides_ ? sides_->demo() : options_.demo(); }
 
 void ComputerTurns::clickCell(const CellClick& cell)
 {

@@ -59,6 +59,7 @@ private:
     std::chrono::milliseconds stepPause() const;
 
     bool plays(Player player) const;
+    bool demo() const;
 
     GameOptions& options_;
     const Sides* sides_ = nullptr;

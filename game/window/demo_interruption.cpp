@@ -1,17 +1,17 @@
 #include "demo_interruption.h"
 
-#include "game_options.h"
+#include "sides/sides.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 
 namespace bramlow {
 
-DemoInterruption::DemoInterruption(GameOptions& options)
-    : options_(options)
+DemoInterruption::DemoInterruption(Sides& sides)
+    : sides_(sides)
 {
-    connect(&options_, &GameOptions::changed, this, &DemoInterruption::followOptions);
-    followOptions();
+    connect(&sides_, &Sides::changed, this, &DemoInterruption::followSides);
+    followSides();
 }
 
 DemoInterruption::~DemoInterruption()
@@ -20,9 +20,9 @@ DemoInterruption::~DemoInterruption()
         QCoreApplication::instance()->removeEventFilter(this);
 }
 
-void DemoInterruption::followOptions()
+void DemoInterruption::followSides()
 {
-    const bool watch = options_.demo() || swallowing_;
+    const bool watch = sides_.demo() || swallowing_;
     if (watch == watching_)
         return;
     watching_ = watch;
@@ -43,18 +43,18 @@ bool DemoInterruption::eventFilter(QObject* /*watched*/, QEvent* event)
     // A key that is a shortcut (Ctrl+N) arrives as these instead of a press.
     case QEvent::ShortcutOverride:
     case QEvent::Shortcut:
-        if (!options_.demo())
+        if (!sides_.demo())
             return swallowing_;
         swallowing_ = true;
         event->accept();
-        options_.setComputerForThisRun({false, false});
+        sides_.endDemo();
         return true;
     case QEvent::MouseButtonRelease:
     case QEvent::KeyRelease:
         if (!swallowing_)
             return false;
         swallowing_ = false;
-        followOptions();
+        followSides();
         return true;
     default:
         return false;

@@ -1,19 +1,19 @@
 #pragma once
-// Ends the demo on the first click or key of a person anywhere in the program: both
-// computer entries are cleared, and that click or key (press and release) goes no
-// further, so it neither moves a piece nor starts a game; the game stays as it is and
-// the person plays on from there.
+// Ends the demo (sides.h: the computer on both sides) on the first click or key of a person
+// anywhere in the program: both sides go back to the person, and that click or key (press
+// and release) goes no further, so it neither moves a piece nor starts a game; the game
+// stays as it is and the person plays on from there.
 
 #include <QObject>
 
 namespace bramlow {
 
-class GameOptions;
+class Sides;
 
 class DemoInterruption : public QObject {
     Q_OBJECT
 public:
-    explicit DemoInterruption(GameOptions& options);
+    explicit DemoInterruption(Sides& sides);
     ~DemoInterruption() override;
 
 protected:
@@ -21,9 +21,9 @@ protected:
 
 private:
     // Watches the program's input only while the demo runs or its last input is swallowed.
-    void followOptions();
+    void followSides();
 
-    GameOptions& options_;
+    Sides& sides_;
     bool watching_ = false;
     bool swallowing_ = false;
 };

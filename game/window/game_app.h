@@ -58,10 +58,10 @@ private:
     QPointer<BramlowWindow> main_;
     QPointer<AboutScreen> about_;
     GameOptions options_;
-    DemoInterruption demoInterruption_{options_};
     // The computer waits while the about screen is open.
     ComputerTurns computer_{options_, [this] { return !about_.isNull(); }};
     Sides sides_{options_, computer_};
+    DemoInterruption demoInterruption_{sides_};
     Journal journal_;
     // After the sides: it unseats its peer as it goes.
     NetworkPlay network_{*this};

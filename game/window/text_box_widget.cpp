@@ -25,6 +25,7 @@ void TextBoxWidget::setText(const std::string& text, bool display)
     text_ = text;
     if (!display)
         return;
+    displayed_ = text;
     QString shown = QString::fromStdString(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -35,6 +36,12 @@ void TextBoxWidget::setText(const std::string& text, bool display)
     QTextBlockFormat centred;
     centred.setAlignment(Qt::AlignHCenter);
     cursor.mergeBlockFormat(centred);
+}
+
+void TextBoxWidget::display()
+{
+    if (displayed_ != text_)
+        setText(text_);
 }
 
 } // namespace bramlow

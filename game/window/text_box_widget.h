@@ -18,9 +18,12 @@ public:
     const std::string& text() const { return text_; }
     // `display` false keeps the text without laying it out (a replay shows only its end).
     void setText(const std::string& text, bool display = true);
+    // Shows the text kept, unless it is shown already (the end of a replay).
+    void display();
 
 private:
     std::string text_;
+    std::string displayed_;
 };
 
 } // namespace bramlow

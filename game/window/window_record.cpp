@@ -4,10 +4,13 @@
 
 #include "engine/die.h"
 #include "media/picture_box.h"
+#include "media/picture_loader.h"
 #include "text_box_widget.h"
 
 #include <QLabel>
+#include <QPixmap>
 
+#include <map>
 #include <utility>
 
 namespace bramlow {
@@ -32,9 +35,15 @@ void BramlowWindow::resetTo(const StartState& start)
     setText(TextBox::speicher2, start.speicher2);
 }
 
-std::string BramlowWindow::message() const { return ausgabe11_->text().toStdString(); }
+std::string BramlowWindow::message() const
+{
+    return deferred_.message ? *deferred_.message : ausgabe11_->text().toStdString();
+}
 
-bool BramlowWindow::image1Enabled() const { return image1_->isEnabled(); }
+bool BramlowWindow::image1Enabled() const
+{
+    return deferred_.image1Enabled ? *deferred_.image1Enabled : image1_->isEnabled();
+}
 
 void BramlowWindow::noteAction(Handler handler, const Cell& cell, const GameRecorder::Before& before)
 {
@@ -46,7 +55,7 @@ void BramlowWindow::noteAction(Handler handler, const Cell& cell, const GameReco
 bool BramlowWindow::deferPicture(CellArray array, int index, const std::string& file)
 {
     if (replaying_)
-        deferredPictures_[{array, index}] = file;
+        deferred_.pictures[{array, index}] = file;
     return replaying_;
 }
 
@@ -55,14 +64,26 @@ void BramlowWindow::setReplaying(bool on)
     replaying_ = on;
     if (on)
         return;
+    // The window as after the last action, each control set once and only where it changed:
+    // no text laid out, picture read or accessible name announced for a step in between.
+    Deferred last = std::exchange(deferred_, {});
     for (const TextBox box : {TextBox::ausgabe1, TextBox::ausgabe2, TextBox::speicher, TextBox::speicher2})
-        textBox(box)->setText(textBox(box)->text());
-    const auto pictures = std::exchange(deferredPictures_, {});
-    for (const auto& [cell, file] : pictures) {
-        if (cell.first == CellArray::b && cell.second == 0)
-            setDiePicture(file);
-        else
-            setCellPicture(cell.first, static_cast<std::int16_t>(cell.second), file);
+        textBox(box)->display();
+    if (last.message)
+        setMessage(*last.message);
+    if (last.image1Enabled)
+        image1_->setEnabled(*last.image1Enabled);
+    if (last.dieVisible)
+        setDieVisible(*last.dieVisible);
+    // Each file that a cell newly shows is read once, however many cells show it.
+    std::map<std::string, QPixmap> read;
+    for (const auto& [cell, file] : last.pictures) {
+        if (shownPictures_[cell] == file || (cell.second != 0 && !this->cell(cell.first, cell.second)))
+            continue;
+        auto picture = read.find(file);
+        if (picture == read.end())
+            picture = read.emplace(file, loadPictureOrExit(programDir_, QString::fromStdString(file), boxParent())).first;
+        showPicture(cell.first, cell.second, file, picture->second);
     }
     showWhatReacts();
 }

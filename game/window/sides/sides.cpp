@@ -28,6 +28,8 @@ std::optional<Player> Sides::personAgainstComputer() const
     return std::nullopt;
 }
 
+void Sides::endDemo() { options_.setComputerForThisRun({false, false}); }
+
 void Sides::seatPeer(Player player, Side* peer)
 {
     peers_[static_cast<int>(player)] = peer;

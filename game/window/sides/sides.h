@@ -27,6 +27,10 @@ public:
     bool personMayAct(std::optional<Player> toMove) const { return !toMove || kind(*toMove) == SideKind::person; }
     // Exactly one side is the computer's and the other the person's: undo is offered.
     std::optional<Player> personAgainstComputer() const;
+    // The demo: the computer acts for both sides and also starts every game.
+    bool demo() const { return kind(Player::silber) == SideKind::computer && kind(Player::gold) == SideKind::computer; }
+    // A person ended the demo: both sides are the person's for the rest of this run.
+    void endDemo();
 
     // Network play: `peer` acts for `player` until seated with nullptr.
     void seatPeer(Player player, Side* peer);
