@@ -20,6 +20,7 @@
 #include <QDockWidget>
 #include <QDomDocument>
 #include <QFormBuilder>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollArea>
@@ -336,25 +337,27 @@ TEST(DesignedForms, EveryControlFollowsItsFormWhereverTheFormIsPutAndNothingElse
         const QHash<QString, Rule> rules = rulesOf(file);
         Hosted window = host(build()), twin = host(build());
         QWidget* form = window.form;
-        window.window->show();
-        twin.window->show();
-        QCoreApplication::processEvents();
         // Every widget but popups, in the same order in both windows.
         QWidgetList got = window.window->findChildren<QWidget*>(), want = twin.window->findChildren<QWidget*>();
         for (QWidgetList* widgets : {&got, &want})
             widgets->removeIf([](QWidget* w) { return w->isWindow(); });
         ASSERT_EQ(got.size(), want.size());
         QList<std::pair<QRect, QFont>> designed;
-        for (QWidget* w : got)
+        for (QWidget* w : got) {
+            w->ensurePolished(); // a style sheet's font arrives with polishing
             designed.append({w->geometry(), w->font()});
+        }
         auto* autoSize = window.window->findChild<TrellAutoSize*>();
-        autoSize->Init();
+        autoSize->Init(); // in the form's constructor, before any layout has run
+        const QSize size = form->size();
         ResizeHandler handler;
         handler.control = autoSize;
         form->installEventFilter(&handler);
+        window.window->show();
+        twin.window->show();
+        QCoreApplication::processEvents();
         for (QWidget* w : {window.window.get(), twin.window.get()})
             afterInit(w);
-        const QSize size = form->size();
         for (QSize target : {size * 2, size / 2, QSize(size.width() * 2, size.height()),
                              QSize(size.width() * 4 / 3 + 1, size.height() * 3 / 4 - 1), size}) {
             // Twice: a layout's minimum size follows its fonts, which the first pass changes.
@@ -365,6 +368,7 @@ TEST(DesignedForms, EveryControlFollowsItsFormWhereverTheFormIsPutAndNothingElse
                     if (hosted->form->size() != target)
                         hosted->form->resize(target);
                 }
+                autoSize->Sizechanged(); // as resizeEvent() calls it: after the form's layout ran
                 for (qsizetype i = 0; i < got.size(); ++i) {
                     const auto& [geometry, designedFont] = designed[i];
                     const Rule rule = rules.value(got[i]->objectName(), Rule::Kept);
@@ -397,6 +401,32 @@ TEST(DesignedForms, EveryControlFollowsItsFormWhereverTheFormIsPutAndNothingElse
         }
         form->removeEventFilter(&handler);
     }
+}
+
+// Beyond the table's 501 rows, and beside a second TrellAutoSize, the form is rescaled as far as
+// it goes, and each control warns once of each.
+TEST(DesignedForms, AFormBeyondTheTableOrWithTwoControlsIsRescaledAsFarAsItGoesWithOneWarningEach)
+{
+    QWidget form;
+    form.resize(100, 100);
+    TrellAutoSize* controls[] = {new TrellAutoSize(&form), new TrellAutoSize(&form)};
+    std::vector<QLabel*> labels(501); // 503 controls
+    for (QLabel*& label : labels)
+        (label = new QLabel(&form))->setGeometry(0, 0, 10, 10);
+    static QStringList warnings;
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtWarningMsg)
+            warnings.append(text);
+    });
+    for (TrellAutoSize* control : controls)
+        control->Init();
+    form.resize(200, 200);
+    for (TrellAutoSize* control : {controls[0], controls[1], controls[0], controls[1]})
+        control->Sizechanged();
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(warnings.size(), 4) << warnings.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(labels[498]->geometry(), QRect(0, 0, 20, 20)) << "position 500, the last row";
+    EXPECT_EQ(labels[499]->geometry(), QRect(0, 0, 10, 10)) << "position 501";
 }
 
 // A control whose resize handler does what the case needs.
