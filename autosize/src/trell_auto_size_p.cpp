@@ -22,7 +22,8 @@ std::shared_ptr<const trellauto::FormControls> TrellAutoSizePrivate::controls(bo
     if (!fresh && list_ && form && list_->form == form)
         return list_;
     unwatch();
-    auto found = std::make_shared<trellauto::FormControls>(trellauto::collectControls(form, order_));
+    std::shared_ptr<trellauto::FormControls> found(
+        new trellauto::FormControls(trellauto::collectControls(form, order_)));
     for (const QPointer<QObject>& container : found->watched) {
         if (container)
             container->installEventFilter(this);
