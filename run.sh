@@ -12,8 +12,7 @@ packages=(
     libsdl2-dev
     fonts-liberation
     libgtest-dev libgmock-dev libbenchmark-dev
-    desktop-file-utils appstream dpkg-dev file lintian mmdebstrap debian-archive-keyring abigail-tools
-    doxygen qt6-documentation-tools
+    desktop-file-utils appstream dpkg-dev file lintian mmdebstrap debian-archive-keyring abigail-tools doxygen qt6-documentation-tools
 )
 
 install_missing() {
