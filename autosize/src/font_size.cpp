@@ -30,8 +30,12 @@ void setSheetFontSize(QWidget* widget, const QFont& font)
                                               : QStringLiteral("%1pt").arg(font.pointSizeF());
     const QString id = widget->objectName().isEmpty() ? QStringLiteral("*")
                                                       : QLatin1Char('#') + widget->objectName();
+    // A sheet of bare declarations is a rule for "*" to Qt; with a rule after it, it must say so.
+    QString rules = authored.toString();
+    if (!rules.contains(QLatin1Char('{')) && !rules.trimmed().isEmpty())
+        rules = QStringLiteral("* { %1 }").arg(rules);
     widget->setStyleSheet(QStringLiteral("%1\n%2[%3=\"true\"] { font-size: %4; }")
-                              .arg(authored.toString(), id, QLatin1String(kScaledMarker), size));
+                              .arg(rules, id, QLatin1String(kScaledMarker), size));
 }
 
 } // namespace
@@ -51,22 +55,20 @@ bool writeFontSize(QWidget* widget, double size)
 {
     if (!std::isfinite(size))
         return false;
-    QFont font = widget->font();
-    if (font.pixelSize() > 0) {
-        const long pixels = std::lround(size);
-        if (pixels <= 0 || pixels > 0xffff)
-            return false;
-        font.setPixelSize(int(pixels));
-    } else {
-        // Hundredths of a point: fine enough for any screen, and a layout restored after a
-        // resize gets exactly its recorded sizes back.
-        const double points = std::round(size * 100.0) / 100.0;
-        if (points <= 0.0)
-            return false;
-        font.setPointSizeF(points);
-    }
-    if (sameSize(widget->font(), font))
-        return true;
+    const QFont current = widget->font();
+    const bool inPixels = current.pixelSize() > 0;
+    // Hundredths of a point: fine enough for any screen, and a layout restored after a resize
+    // gets exactly its recorded sizes back. Pixels are whole.
+    const double rounded = inPixels ? std::round(size) : std::round(size * 100.0) / 100.0;
+    if (rounded <= 0.0 || rounded > 0xffff)
+        return false;
+    if (rounded == (inPixels ? current.pixelSize() : current.pointSizeF()))
+        return true; // unchanged: no copy of the font
+    QFont font = current;
+    if (inPixels)
+        font.setPixelSize(int(rounded));
+    else
+        font.setPointSizeF(rounded);
     widget->setFont(font);
     if (!sameSize(widget->font(), font))
         setSheetFontSize(widget, font);
