@@ -21,6 +21,7 @@
 #include <QDomDocument>
 #include <QFormBuilder>
 #include <QLabel>
+#include <QMenu>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollArea>
@@ -257,6 +258,7 @@ TEST(DesignedForms, EveryControlFollowsItsFormWhereverTheFormIsPutAndNothingElse
          [](QWidget* form) {
              form->findChild<QWidget*>(QStringLiteral("nameLabel"))->raise();
              form->findChild<QTabWidget*>()->tabBar()->moveTab(0, 1);
+             new QMenu(form); // a popup of the form: no control, but the form's children changed
          }},
         {"inputs on a main window's central widget", "inputs_and_display.ui", build<Ui::InputsAndDisplay, QMainWindow>,
          alone, nothing},
