@@ -98,6 +98,7 @@ in_root bash -euo pipefail -c '
     # pkg-config knows the library too, and the API reference is there for Qt Creator.
     pkg-config --libs trellauto | grep -q -- -lTrellAuto
     test -s /usr/share/doc/libtrellauto-doc/trellauto.qch
+    test "$(dpkg-query -W -f="\${Multi-Arch}" libtrellauto1)" = same
     test -s /usr/share/doc/libtrellauto-doc/html/classTrellAutoSize.html
 '
 say "passed"
