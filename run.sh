@@ -12,7 +12,7 @@ packages=(
     libsdl2-dev
     fonts-liberation
     libgtest-dev libgmock-dev libbenchmark-dev xvfb orca at-spi2-core dbus xdotool procps dbus-daemon avahi-daemon
-    desktop-file-utils appstream dpkg-dev file lintian mmdebstrap debian-archive-keyring
+    desktop-file-utils appstream dpkg-dev file lintian mmdebstrap debian-archive-keyring abigail-tools doxygen qt6-documentation-tools
 )
 
 install_missing() {

@@ -75,6 +75,12 @@ QString TrellAutoDesignerPlugin::domXml() const
         "  <property name=\"geometry\"><rect><x>0</x><y>0</y><width>33</width>"
         "<height>33</height></rect></property>\n"
         " </widget>\n"
+        // Ignore holds control names, no text for translators: uic sets it in setupUi,
+        // not in retranslateUi.
+        " <customwidgets><customwidget><class>TrellAutoSize</class>"
+        "<propertyspecifications>"
+        "<stringpropertyspecification name=\"Ignore\" notr=\"true\" type=\"singleline\"/>"
+        "</propertyspecifications></customwidget></customwidgets>\n"
         "</ui>\n");
 }
 

@@ -2,12 +2,14 @@
 
 #include "property_conversion.h"
 #include "qt_form_model.h"
-#include "trellauto/layout_table.h"
+#include "trell_auto_size_p.h"
 #include "trellauto/property_bag.h"
 #include "twips.h"
 
 #include <QPainter>
 #include <QResizeEvent>
+
+#include <utility>
 
 namespace {
 
@@ -65,9 +67,14 @@ bool readSwitch(trellauto::PropertyBag& store, const QString& key, bool& target,
 
 } // namespace
 
+QString TrellAutoSize::defaultIgnore()
+{
+    return QStringLiteral("TrellAutoSize1;");
+}
+
 TrellAutoSize::TrellAutoSize(QWidget* parent)
     : QWidget(parent)
-    , layout_(std::make_unique<trellauto::LayoutTable>())
+    , d(std::make_unique<TrellAutoSizePrivate>(this))
 {
     setFixedSize(ownSize());
     // Invisible at run time; a form designer shows it through setDesignMode().
@@ -78,16 +85,16 @@ TrellAutoSize::~TrellAutoSize() = default;
 
 void TrellAutoSize::Init()
 {
-    trellauto::QtFormModel form(this);
-    layout_->init(form);
+    trellauto::QtFormModel form(this, d->controls(true));
+    d->layout.init(form);
 }
 
 void TrellAutoSize::Sizechanged()
 {
-    trellauto::QtFormModel form(this);
-    const trellauto::AutoSizeSettings settings{sizeWidth_, sizeHeight_, sizeFonts_,
-                                               ignore_.toStdString()};
-    layout_->sizechanged(form, settings);
+    trellauto::QtFormModel form(this, d->controls(false));
+    const trellauto::AutoSizeSettings settings{d->sizeWidth, d->sizeHeight, d->sizeFonts,
+                                               d->ignore.toStdString()};
+    d->layout.sizechanged(form, settings);
 }
 
 bool TrellAutoSize::isControlEnabled() const
@@ -98,45 +105,67 @@ bool TrellAutoSize::isControlEnabled() const
 
 void TrellAutoSize::setControlEnabled(bool enabled)
 {
-    setEnabled(enabled);
-    emit enabledChanged(enabled);
+    if (enabled != isControlEnabled()) {
+        setEnabled(enabled);
+        emit enabledChanged(enabled);
+    }
     emit propertyChanged(kEnabledKey);
+}
+
+bool TrellAutoSize::sizeFonts() const
+{
+    return d->sizeFonts;
 }
 
 void TrellAutoSize::setSizeFonts(bool on)
 {
-    sizeFonts_ = on;
-    emit sizeFontsChanged(on);
+    if (std::exchange(d->sizeFonts, on) != on)
+        emit sizeFontsChanged(on);
     emit propertyChanged(kSizeFontsKey);
+}
+
+bool TrellAutoSize::sizeWidth() const
+{
+    return d->sizeWidth;
 }
 
 void TrellAutoSize::setSizeWidth(bool on)
 {
-    sizeWidth_ = on;
-    emit sizeWidthChanged(on);
+    if (std::exchange(d->sizeWidth, on) != on)
+        emit sizeWidthChanged(on);
     emit propertyChanged(kSizeWidthKey);
+}
+
+bool TrellAutoSize::sizeHeight() const
+{
+    return d->sizeHeight;
 }
 
 void TrellAutoSize::setSizeHeight(bool on)
 {
-    sizeHeight_ = on;
-    emit sizeHeightChanged(on);
+    if (std::exchange(d->sizeHeight, on) != on)
+        emit sizeHeightChanged(on);
     emit propertyChanged(kSizeHeightKey);
+}
+
+QString TrellAutoSize::ignore() const
+{
+    return d->ignore;
 }
 
 void TrellAutoSize::setIgnore(const QString& names)
 {
-    ignore_ = names;
-    emit ignoreChanged(names);
+    if (std::exchange(d->ignore, names) != names)
+        emit ignoreChanged(names);
     emit propertyChanged(kIgnoreKey);
 }
 
 void TrellAutoSize::initProperties()
 {
-    sizeFonts_ = true;
-    sizeWidth_ = true;
-    sizeHeight_ = true;
-    ignore_ = kDefaultIgnore;
+    d->sizeFonts = true;
+    d->sizeWidth = true;
+    d->sizeHeight = true;
+    d->ignore = defaultIgnore();
 }
 
 bool TrellAutoSize::readProperties(trellauto::PropertyBag& store, QString* error)
@@ -160,13 +189,13 @@ bool TrellAutoSize::readProperties(trellauto::PropertyBag& store, QString* error
         }
         return true;
     };
-    if (!readMember(kSizeFontsKey, sizeFonts_, &TrellAutoSize::sizeFontsChanged)
-        || !readMember(kSizeWidthKey, sizeWidth_, &TrellAutoSize::sizeWidthChanged)
-        || !readMember(kSizeHeightKey, sizeHeight_, &TrellAutoSize::sizeHeightChanged))
+    if (!readMember(kSizeFontsKey, d->sizeFonts, &TrellAutoSize::sizeFontsChanged)
+        || !readMember(kSizeWidthKey, d->sizeWidth, &TrellAutoSize::sizeWidthChanged)
+        || !readMember(kSizeHeightKey, d->sizeHeight, &TrellAutoSize::sizeHeightChanged))
         return false;
 
     QVariant value;
-    if (!readStored(store, kIgnoreKey, kDefaultIgnore, value, error))
+    if (!readStored(store, kIgnoreKey, defaultIgnore(), value, error))
         return false;
     const auto names = trellauto::toText(value);
     if (!names) {
@@ -175,9 +204,9 @@ bool TrellAutoSize::readProperties(trellauto::PropertyBag& store, QString* error
                             .arg(kIgnoreKey, QString::fromLatin1(value.typeName())));
         return false;
     }
-    if (*names != ignore_) {
-        ignore_ = *names;
-        emit ignoreChanged(ignore_);
+    if (*names != d->ignore) {
+        d->ignore = *names;
+        emit ignoreChanged(d->ignore);
     }
     return true;
 }
@@ -191,10 +220,10 @@ bool TrellAutoSize::writeProperties(trellauto::PropertyBag& store, QString* erro
     };
     const Entry entries[] = {
         {kEnabledKey, isControlEnabled(), true},
-        {kSizeFontsKey, sizeFonts_, switchDefault()},
-        {kSizeWidthKey, sizeWidth_, switchDefault()},
-        {kSizeHeightKey, sizeHeight_, switchDefault()},
-        {kIgnoreKey, ignore_, kDefaultIgnore},
+        {kSizeFontsKey, d->sizeFonts, switchDefault()},
+        {kSizeWidthKey, d->sizeWidth, switchDefault()},
+        {kSizeHeightKey, d->sizeHeight, switchDefault()},
+        {kIgnoreKey, d->ignore, defaultIgnore()},
     };
     for (const auto& [key, value, defaultValue] : entries) {
         QString why;
@@ -209,9 +238,14 @@ bool TrellAutoSize::writeProperties(trellauto::PropertyBag& store, QString* erro
 
 void TrellAutoSize::setDesignMode(bool on)
 {
-    designMode_ = on;
+    d->designMode = on;
     setVisible(on);
     update();
+}
+
+bool TrellAutoSize::isDesignMode() const
+{
+    return d->designMode;
 }
 
 QSize TrellAutoSize::sizeHint() const
@@ -222,11 +256,6 @@ QSize TrellAutoSize::sizeHint() const
 void TrellAutoSize::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    holdOwnSize();
-}
-
-void TrellAutoSize::holdOwnSize()
-{
     // Resizing to the size it already has raises no further resize event.
     if (size() != ownSize())
         resize(ownSize());
@@ -234,7 +263,7 @@ void TrellAutoSize::holdOwnSize()
 
 void TrellAutoSize::paintEvent(QPaintEvent* /*event*/)
 {
-    if (!designMode_)
+    if (!d->designMode)
         return;
     QPainter painter(this);
     const QRect box = rect().adjusted(0, 0, -1, -1);

@@ -82,7 +82,7 @@ in_root QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR=/tmp \
 '
 
 say "installing the development files, the Designer plugin and a compiler with apt"
-install '/packages/*.deb' cmake ninja-build g++
+install '/packages/*.deb' cmake ninja-build g++ pkg-config
 say "building a project that uses find_package(TrellAuto)"
 in_root bash -euo pipefail -c '
     cmake -S /src/consumer -B /tmp/consumer -G Ninja -DEXAMPLE_DIR=/src/example
@@ -95,5 +95,10 @@ in_root bash -euo pipefail -c '
     if ! ldd "$program" | grep -E "libTrellAuto\.so\.1 => (/usr)?/lib/[^/]+/libTrellAuto\.so\.1 "; then
         echo "the example does not load the installed library:" >&2; ldd "$program" >&2; exit 1
     fi
+    # pkg-config knows the library too, and the API reference is there for Qt Creator.
+    pkg-config --libs trellauto | grep -q -- -lTrellAuto
+    test -s /usr/share/doc/libtrellauto-doc/trellauto.qch
+    test "$(dpkg-query -W -f="\${Multi-Arch}" libtrellauto1)" = same
+    test -s /usr/share/doc/libtrellauto-doc/html/classTrellAutoSize.html
 '
 say "passed"

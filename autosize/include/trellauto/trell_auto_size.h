@@ -22,19 +22,36 @@
 #include <memory>
 
 namespace trellauto {
-class LayoutTable;
 class PropertyBag;
 } // namespace trellauto
 
-/// The form is the widget the control was designed on: from the control's parent upwards
-/// through every container placed by hand (group boxes, frames, pages of tab, stacked and
-/// toolbox widgets, scroll-area contents), stopping at a window and at a widget that its
-/// parent's layout places, such as a main window's central widget or a form embedded in an
-/// application's layout. Its controls are the widgets placed on it and inside its
-/// containers, never the private children of a composite widget such as a combo box's line
-/// edit; the pages themselves are placed by their containers. The control's own size is held at
-/// 500 x 500 twips (15 twips a pixel), and it is hidden at run time; it still counts
-/// among the form's controls and is moved with them.
+class TrellAutoSizePrivate;
+
+/// \class TrellAutoSize
+/// The form is the root of the designed form that the control sits in: from the control's
+/// parent upwards through the form's own containers (group boxes, frames, plain widgets,
+/// the pages of tab, stacked and toolbox widgets, scroll-area contents), stopping at a
+/// window, at a main window's central widget, at the content of a dock or an MDI
+/// subwindow, at a widget that its parent's layout places, and at the root of a .ui form
+/// (a class of its own, or the window title that uic gives every form's root), so a form
+/// set into a scroll area, a tab page, a dock, an MDI subwindow or another window rescales
+/// only its own controls. A control parented to a QMainWindow takes its central widget.
+///
+/// The form's controls are the widgets placed on it and inside its containers, never the
+/// private children of a composite widget such as a combo box's line edit; the pages
+/// themselves are placed by their containers. Siblings keep the order in which the control
+/// first met them (their creation order), so raise() or a moved tab changes nothing; only
+/// adding or removing controls needs a new Init(). A widget that a layout or a splitter
+/// places keeps the geometry its layout gives it: the control scales its font only. The
+/// content of an MDI subwindow is a form of its own, left to a TrellAutoSize inside it, so
+/// it follows its own subwindow. Fonts set in points or in
+/// pixels, by setFont() or by a style sheet, are scaled alike.
+///
+/// The control's own size is held at 500 x 500 twips (15 twips a pixel), and it is hidden
+/// at run time; it still counts among the form's controls and is moved with them.
+///
+/// Limits: only the first 501 controls of a form are rescaled, and two TrellAutoSize on
+/// one form both run, in no defined order. Either prints one warning (qWarning) per control.
 class TRELLAUTO_EXPORT TrellAutoSize : public QWidget {
     Q_OBJECT
     /// The control's own enabled state; it has no influence on rescaling.
@@ -50,7 +67,8 @@ class TRELLAUTO_EXPORT TrellAutoSize : public QWidget {
     Q_PROPERTY(QString Ignore READ ignore WRITE setIgnore NOTIFY ignoreChanged)
 
 public:
-    static inline const QString kDefaultIgnore = QStringLiteral("TrellAutoSize1;");
+    /// "TrellAutoSize1;", the value of Ignore in a new instance.
+    static QString defaultIgnore();
 
     explicit TrellAutoSize(QWidget* parent = nullptr);
     ~TrellAutoSize() override;
@@ -65,13 +83,13 @@ public:
 
     bool isControlEnabled() const;
     void setControlEnabled(bool enabled);
-    bool sizeFonts() const { return sizeFonts_; }
+    bool sizeFonts() const;
     void setSizeFonts(bool on);
-    bool sizeWidth() const { return sizeWidth_; }
+    bool sizeWidth() const;
     void setSizeWidth(bool on);
-    bool sizeHeight() const { return sizeHeight_; }
+    bool sizeHeight() const;
     void setSizeHeight(bool on);
-    QString ignore() const { return ignore_; }
+    QString ignore() const;
     void setIgnore(const QString& names);
 
     // Saved properties: keys "Enabled", "SizeFonts", "SizeWidth", "SizeHeight",
@@ -85,11 +103,12 @@ public:
 
     /// Shows the control with a face of its own, as in a form designer.
     void setDesignMode(bool on);
-    bool isDesignMode() const { return designMode_; }
+    bool isDesignMode() const;
 
     QSize sizeHint() const override;
 
 signals:
+    // The notify signals come only when the value changes; propertyChanged with every put.
     void enabledChanged(bool enabled);
     void sizeFontsChanged(bool on);
     void sizeWidthChanged(bool on);
@@ -103,12 +122,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void holdOwnSize();
-
-    std::unique_ptr<trellauto::LayoutTable> layout_;
-    bool sizeFonts_ = true;
-    bool sizeWidth_ = true;
-    bool sizeHeight_ = true;
-    QString ignore_ = kDefaultIgnore;
-    bool designMode_ = false;
+    Q_DISABLE_COPY_MOVE(TrellAutoSize)
+    std::unique_ptr<TrellAutoSizePrivate> d;
 };
