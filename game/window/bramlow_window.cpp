@@ -334,6 +334,7 @@ void BramlowWindow::setText(TextBox box, const std::string& text)
     textBox(box)->setText(text);
     if (box == TextBox::ausgabe2)
         showWhatReacts();
+    emit textWritten(box);
 }
 
 void BramlowWindow::setMessage(const std::string& caption)

@@ -76,6 +76,8 @@ public:
 signals:
     // "Hilfe" was chosen; the about screen belongs to the program, not to this window.
     void aboutRequested();
+    // The engine wrote a text box (the statistics watch for a win).
+    void textWritten(TextBox box);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -41,6 +41,7 @@ void GameApp::openMainWindow()
     connect(window, &BramlowWindow::aboutRequested, this, &GameApp::showAbout);
     connect(window, &QObject::destroyed, this, &GameApp::mainWindowGone);
     options_.addMenuTo(*window->menuBar());
+    gameMenu_.attach(window);
     window->setSoundOn(options_.soundOn());
     connect(&options_, &GameOptions::changed, window, [this, window] { window->setSoundOn(options_.soundOn()); });
     window->show();

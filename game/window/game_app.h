@@ -8,6 +8,7 @@
 #include "bramlow_window.h"
 #include "computer_turns.h"
 #include "demo_interruption.h"
+#include "game_menu.h"
 #include "game_options.h"
 #include "engine/random_source.h"
 #include "window/about/about_screen.h"
@@ -34,6 +35,7 @@ public:
     AboutScreen* aboutScreen() const { return about_; }
     GameOptions& options() { return options_; }
     ComputerTurns& computer() { return computer_; }
+    GameMenu& gameMenu() { return gameMenu_; }
 
 signals:
     // The last window of the program has closed; main() ends the event loop on it.
@@ -52,6 +54,7 @@ private:
     DemoInterruption demoInterruption_{options_};
     // The computer waits while the about screen is open.
     ComputerTurns computer_{options_, [this] { return !about_.isNull(); }};
+    GameMenu gameMenu_{options_};
 };
 
 } // namespace bramlow

@@ -37,6 +37,7 @@ GameOptions::GameOptions()
     setUpEntry(computerSilber_, "menuComputerSilber", "Optionen/ComputerSpieltSilber", false);
     setUpEntry(computerGold_, "menuComputerGold", "Optionen/ComputerSpieltGold", false);
     setUpEntry(sound_, "menuTon", "Optionen/Ton", true);
+    setUpEntry(freshDice_, "menuNeueWuerfelfolge", "Optionen/NeueWuerfelfolge", false);
 }
 
 void GameOptions::setUpEntry(QAction& entry, const char* objectName, const char* key, bool byDefault)
@@ -72,6 +73,9 @@ void GameOptions::addMenuTo(QMenuBar& bar)
     menu->addAction(&computerGold_);
     menu->addSeparator();
     menu->addAction(&sound_);
+    menu->addSeparator();
+    levels_.addMenuTo(*menu);
+    menu->addAction(&freshDice_);
     bar.insertMenu(bar.actions().value(1), menu);
 }
 

@@ -1,15 +1,14 @@
-// Fits the weights of the level Stark's judgement (game/engine/strong_evaluation.h) to the
-// outcomes of games: plays games in which each player takes the move its judgement likes
-// best one move deep, now and then a random one so that the games cover more positions,
-// keeps every position before a roll with whether the player about to roll went on to win,
-// and fits a logistic regression by Newton's method. Then plays again with the new weights
-// and fits again, `rounds` times, and writes the weights as C++ into `output`.
+// Fits the weights of the level Stark's judgement (game/engine/strong_evaluation.h) by
+// self-play: a challenger whose one weight is moved up or down plays the current weights,
+// each taking the move its judgement likes best one move deep, sides alternating and both
+// on the same dice; a challenger that wins clearly more than half becomes the current
+// weights. Every weight in turn, `sweeps` times with the steps halved each time; then the
+// weights are written as C++ into `output`. The dice are seeded, so a rerun gives the same.
 //
 // Run (a few minutes on one core):
-//   build/release/tools/fit_evaluation/fit_evaluation [games] [rounds] [output]
-// defaults: 4000 games, 3 rounds, game/engine/strong_weights.h in the current folder.
+//   build/release/tools/fit_evaluation/fit_evaluation [games] [sweeps] [output]
+// defaults: 2000 games a trial, 2 sweeps, game/engine/strong_weights.h in the current folder.
 #include "engine/position.h"
-#include "engine/die.h"
 #include "engine/strong_evaluation.h"
 #include "engine/strong_weights.h"
 
@@ -19,19 +18,11 @@
 #include <fstream>
 #include <random>
 #include <string>
-#include <vector>
 
 namespace bramlow {
 namespace {
 
-constexpr int turnCap = 2'000;
-constexpr double randomShare = 0.1;
-constexpr int n = strongFeatureCount;
-
-struct Sample {
-    StrongFeatures features;
-    bool moverWon;
-};
+constexpr int turnCap = 3'000;
 
 Position startPosition()
 {
@@ -43,7 +34,7 @@ Position startPosition()
     return position;
 }
 
-// The die as the game rolls it.
+// The die as the game rolls it: 1..5 each 5/27, the 6 2/27.
 int roll(std::mt19937& generator)
 {
     for (;;) {
@@ -53,10 +44,9 @@ int roll(std::mt19937& generator)
     }
 }
 
-Move chosen(const Position& position, Player mover, const MoveList& moves, const StrongWeights& weights, std::mt19937& generator)
+// The move after which the opponent, about to roll, is least likely to win.
+Move chosen(const Position& position, Player mover, const MoveList& moves, const StrongWeights& weights)
 {
-    if (std::uniform_real_distribution<double>(0.0, 1.0)(generator) < randomShare)
-        return moves[static_cast<int>(generator() % moves.size())];
     Move best = moves[0];
     double bestChance = -1.0;
     for (const Move move : moves) {
@@ -71,81 +61,31 @@ Move chosen(const Position& position, Player mover, const MoveList& moves, const
     return best;
 }
 
-void playGames(int games, const StrongWeights& weights, unsigned seed, std::vector<Sample>& samples)
+// The challenger's share of `games` won against the current weights; an unfinished game
+// counts half.
+double share(const StrongWeights& challenger, const StrongWeights& current, int games)
 {
-    std::mt19937 generator(seed);
+    double won = 0.0;
     for (int game = 0; game < games; ++game) {
+        std::mt19937 dice(1'000'003u * game + 7u);
         Position position = startPosition();
-        Player mover = game % 2 == 0 ? Player::silber : Player::gold;
-        std::vector<std::pair<StrongFeatures, Player>> seen;
-        std::optional<Player> winner;
-        for (int turn = 0; turn < turnCap && !winner; ++turn) {
-            seen.emplace_back(strongFeatures(position, mover), mover);
-            const MoveList moves = position.legalMoves(mover, roll(generator));
+        const Player challengerSide = game % 2 == 0 ? Player::silber : Player::gold;
+        Player mover = game / 2 % 2 == 0 ? Player::silber : Player::gold;
+        double result = 0.5;
+        for (int turn = 0; turn < turnCap; ++turn) {
+            const MoveList moves = position.legalMoves(mover, roll(dice));
             if (!moves.empty()) {
-                position.play(mover, chosen(position, mover, moves, weights, generator));
-                if (position.hasWon(mover))
-                    winner = mover;
+                position.play(mover, chosen(position, mover, moves, mover == challengerSide ? challenger : current));
+                if (position.hasWon(mover)) {
+                    result = mover == challengerSide ? 1.0 : 0.0;
+                    break;
+                }
             }
             mover = opponentOf(mover);
         }
-        if (!winner)
-            continue; // no outcome to learn from
-        for (const auto& [features, who] : seen)
-            samples.push_back({features, who == *winner});
+        won += result;
     }
-}
-
-double sigmoid(double z) { return 1.0 / (1.0 + std::exp(-z)); }
-
-// Newton's method on the log-likelihood, with a small ridge that keeps it solvable.
-StrongWeights fit(const std::vector<Sample>& samples, StrongWeights weights, double& logLoss)
-{
-    for (int iteration = 0; iteration < 25; ++iteration) {
-        double gradient[n] = {}, hessian[n][n] = {};
-        logLoss = 0.0;
-        for (const Sample& s : samples) {
-            double z = 0.0;
-            for (int i = 0; i < n; ++i)
-                z += weights[i] * s.features[i];
-            const double p = sigmoid(z), y = s.moverWon ? 1.0 : 0.0;
-            logLoss -= y * std::log(p + 1e-12) + (1 - y) * std::log(1 - p + 1e-12);
-            for (int i = 0; i < n; ++i) {
-                gradient[i] += (y - p) * s.features[i];
-                for (int j = 0; j < n; ++j)
-                    hessian[i][j] += p * (1 - p) * s.features[i] * s.features[j];
-            }
-        }
-        logLoss /= samples.size();
-        for (int i = 0; i < n; ++i) {
-            gradient[i] -= 1e-3 * weights[i];
-            hessian[i][i] += 1e-3;
-        }
-        // Solve hessian * step = gradient by Gaussian elimination (the matrix is positive definite).
-        double step[n];
-        for (int col = 0; col < n; ++col) {
-            for (int row = col + 1; row < n; ++row) {
-                const double f = hessian[row][col] / hessian[col][col];
-                for (int k = col; k < n; ++k)
-                    hessian[row][k] -= f * hessian[col][k];
-                gradient[row] -= f * gradient[col];
-            }
-        }
-        for (int row = n - 1; row >= 0; --row) {
-            double sum = gradient[row];
-            for (int k = row + 1; k < n; ++k)
-                sum -= hessian[row][k] * step[k];
-            step[row] = sum / hessian[row][row];
-        }
-        double largest = 0.0;
-        for (int i = 0; i < n; ++i) {
-            weights[i] += step[i];
-            largest = std::max(largest, std::abs(step[i]));
-        }
-        if (largest < 1e-7)
-            break;
-    }
-    return weights;
+    return won / games;
 }
 
 } // namespace
@@ -154,25 +94,33 @@ StrongWeights fit(const std::vector<Sample>& samples, StrongWeights weights, dou
 int main(int argc, char** argv)
 {
     using namespace bramlow;
-    const int games = argc > 1 ? std::atoi(argv[1]) : 4000;
-    const int rounds = argc > 2 ? std::atoi(argv[2]) : 3;
+    const int games = argc > 1 ? std::atoi(argv[1]) : 2000;
+    const int sweeps = argc > 2 ? std::atoi(argv[2]) : 2;
     const std::string output = argc > 3 ? argv[3] : "game/engine/strong_weights.h";
-    if (games < 1 || rounds < 1) {
-        std::fprintf(stderr, "fit_evaluation: games and rounds must be at least 1\n");
+    if (games < 2 || sweeps < 1) {
+        std::fprintf(stderr, "fit_evaluation: at least 2 games and 1 sweep\n");
         return 2;
     }
     StrongWeights weights = strongWeights;
-    double logLoss = 0.0;
-    std::size_t sampleCount = 0;
-    for (int round = 0; round < rounds; ++round) {
-        std::vector<Sample> samples;
-        playGames(games, weights, 20'261'207u + round, samples);
-        weights = fit(samples, weights, logLoss);
-        sampleCount = samples.size();
-        std::printf("round %d: %zu positions, log loss %.4f, weights", round + 1, sampleCount, logLoss);
-        for (const double w : weights)
-            std::printf(" %.4f", w);
-        std::printf("\n");
+    // A challenger must win this share to replace the current weights: about two standard
+    // errors above a half, so that luck of the dice rarely moves a weight.
+    const double needed = 0.5 + 1.0 / std::sqrt(static_cast<double>(games));
+    double step = 0.4;
+    for (int sweep = 1; sweep <= sweeps; ++sweep, step /= 2) {
+        for (int i = 1; i < strongFeatureCount; ++i) {
+            for (const double delta : {step, -step}) {
+                StrongWeights challenger = weights;
+                challenger[i] += delta;
+                const double won = share(challenger, weights, games);
+                std::printf("sweep %d, weight %d %+.3f: challenger wins %.1f %%%s\n", sweep, i, delta, 100 * won,
+                            won >= needed ? ", taken" : "");
+                std::fflush(stdout);
+                if (won >= needed) {
+                    weights = challenger;
+                    break;
+                }
+            }
+        }
     }
     std::ofstream out(output);
     if (!out) {
@@ -180,11 +128,10 @@ int main(int argc, char** argv)
         return 1;
     }
     out << "#pragma once\n"
-        << "// Written by tools/fit_evaluation (" << games << " games, " << rounds << " rounds, "
-        << sampleCount << " positions in the last, log loss " << logLoss << ");\n"
-        << "// rerun it rather than edit by hand.\n"
+        << "// Written by tools/fit_evaluation (" << games << " games a trial, " << sweeps
+        << " sweeps); rerun it rather than edit by hand.\n"
         << "#include <array>\nnamespace bramlow {\ninline constexpr std::array<double, 6> strongWeights = {";
-    for (int i = 0; i < n; ++i)
+    for (int i = 0; i < strongFeatureCount; ++i)
         out << (i ? ", " : "") << weights[i];
     out << "};\n} // namespace bramlow\n";
     std::printf("written to %s\n", output.c_str());
