@@ -41,6 +41,14 @@ TEST(ComputerPlayer, takesTheWinOrTheCaptureThatIsClearlyBest)
             EXPECT_EQ(chosen(table, player, roll, level), from + " " + to) << name << ", level " << int(level);
         }
     }
+    // The beginner goes forward and misses the capture beside it, unless it lies straight ahead.
+    const std::tuple<std::string, int, std::string> beginner[] = {
+        {silberTurn, 1, "b78 s27"}, {goldTurn, 1, "b68 b78"}, {goldTurn, 2, "b68 b88"}};
+    for (const auto& [player, roll, move] : beginner) {
+        GameTable table;
+        table.setPosition(oneStepEach);
+        EXPECT_EQ(chosen(table, player, roll, ComputerLevel::Leicht), move) << player << ", roll " << roll;
+    }
 }
 
 // "g16 g17 b63; b66 s25" (Gold's pieces, then Silber's; "g22-g26" a run of cells) as a
