@@ -1,9 +1,10 @@
 #pragma once
 // The menu "Optionen": whether the computer plays Silber, Gold or both (the demo), how well
-// it plays, whether sounds are played, and whether the dice are new at every start. A person's choice in the menu is saved with QSettings and
-// holds from the next start on; the command line's choice holds for one run only.
+// it plays, whether sounds are played, and whether the dice are new at every start. A
+// person's choice in the menu is saved with QSettings and holds from the next start on;
+// the command line's choice holds for one run only.
 
-#include "computer_argument.h"
+#include "command_line.h"
 #include "level_choice.h"
 #include "engine/player.h"
 

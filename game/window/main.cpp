@@ -1,7 +1,6 @@
-#include "computer_argument.h"
+#include "command_line.h"
 #include "engine/random_source.h"
 #include "game_app.h"
-#include "level_argument.h"
 
 #include <QApplication>
 
@@ -14,21 +13,19 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const bramlow::ComputerArgument computer = bramlow::readComputerArgument(arguments);
-    const bramlow::LevelArgument level = bramlow::readLevelArgument(arguments);
-    for (const QString& error : {computer.error, level.error}) {
-        if (!error.isEmpty()) {
-            std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
-            return 2;
-        }
+    const bramlow::CommandLine commandLine = bramlow::readCommandLine(arguments);
+    if (!commandLine.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", commandLine.error.toLocal8Bit().constData());
+        return 2;
     }
 
     QApplication app(argc, argv);
     bramlow::GameApp game(QCoreApplication::applicationDirPath());
-    if (computer.sides)
-        game.options().setComputerForThisRun(*computer.sides);
-    if (level.level)
-        game.options().levels().setLevelForThisRun(*level.level);
+    if (commandLine.computer)
+        game.options().setComputerForThisRun(*commandLine.computer);
+    if (commandLine.level)
+        game.options().levels().setLevelForThisRun(*commandLine.level);
+    // Read at start only: on, this run's dice differ from every other's.
     if (game.options().freshDiceOn())
         bramlow::seedProcessRandomSource(std::random_device{}());
     QObject::connect(&game, &bramlow::GameApp::noWindowLeft, &app, &QCoreApplication::quit);

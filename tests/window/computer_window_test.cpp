@@ -1,7 +1,7 @@
 // The computer at the real main window, sound off and without pauses: a whole demo game to
 // its winner and on into the next until a person's key ends it, a person taking back a
-// side mid-turn, the options kept across starts, a bad --computer or --level value, the
-// hint that changes nothing, and the statistics of won and lost games.
+// side mid-turn, the options kept across starts, the hint that changes nothing, and the
+// statistics of won and lost games.
 
 #include "engine_invariants.h"
 #include "engine/computer_player.h"
@@ -10,7 +10,6 @@
 
 #include <QLabel>
 #include <QMenu>
-#include <QProcess>
 #include <QSettings>
 #include <QTest>
 
@@ -193,20 +192,6 @@ TEST_F(Computer, StatistikCountsEachGameAgainstTheComputerOnceAtTheLevelOfItsEnd
     ASSERT_TRUE(statistics.window());
     EXPECT_EQ(statistics.window()->windowTitle(), "Statistik");
     EXPECT_EQ(statistics.window()->findChild<QLabel*>("anzahl21")->text(), "1");
-}
-
-TEST(ComputerCommandLine, ABadValueIsNamedInGermanAndEndsWithStatusTwo)
-{
-    const std::pair<const char*, const char*> rows[] = {
-        {"--computer", "rot"}, {"--computer", "Silber"}, {"--computer", ""}, {"--level", "schwer"}, {"--level", "Stark"}};
-    for (const auto& [option, value] : rows) {
-        QProcess program;
-        const QString argument = QLatin1String(option) + (*value ? QStringLiteral("=") + value : QString());
-        program.start(QStringLiteral(BRAMLOW_PROGRAM_DIR "/bramlow"), {argument});
-        ASSERT_TRUE(program.waitForFinished(60000)) << value;
-        EXPECT_EQ(program.exitCode(), 2) << value;
-        EXPECT_TRUE(QString::fromUtf8(program.readAllStandardError()).contains(QStringLiteral("ungültiger Wert „%1“ für %2").arg(value, option)));
-    }
 }
 
 } // namespace

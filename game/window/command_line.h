@@ -1,0 +1,36 @@
+#pragma once
+// What the command line chooses for one run, read before Qt starts so that a mistake is
+// reported even where no display is. Options the game does not know (Qt's own, such as
+// -platform) are left to Qt, as are arguments without a leading "--".
+
+#include "engine/computer_player.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace bramlow {
+
+struct ComputerSides {
+    bool silber = false;
+    bool gold = false;
+};
+
+struct CommandLine {
+    // --computer=silber|gold|beide|keiner; nothing when the command line does not choose.
+    // "beide" is the demo.
+    std::optional<ComputerSides> computer;
+    // --level=leicht|mittel|stark: how well the computer plays.
+    std::optional<ComputerLevel> level;
+
+    // A German message for the first bad value, else empty; the program then ends with
+    // status 2 and the rest of the struct means nothing.
+    QString error;
+};
+
+// Reads `arguments` (the command line without the program's name). An option given twice
+// counts the last time.
+CommandLine readCommandLine(const QStringList& arguments);
+
+} // namespace bramlow
