@@ -239,8 +239,9 @@ TEST_F(Window, TabRunsFromNeuesSpielThroughTheTextBoxesAndTheMenusCarryTheirShor
         for (QAction* entry : menu->menu()->actions())
             menus << entry->text() + ' ' + entry->shortcut().toString();
     }
-    EXPECT_EQ(menus, QStringList({"Datei:", "neues Spiel Ctrl+N", "Ende Ctrl+Q", "Optionen:", "Computer spielt Silber ",
-                                  "Computer spielt Gold ", " ", "Ton ", "Hilfe:", "Hilfe Ctrl+H"}));
+    EXPECT_EQ(menus, QStringList({"Datei:", "neues Spiel Ctrl+N", "Ende Ctrl+Q", "Spiel:", "Tipp T", "Statistik ",
+                                  "Optionen:", "Computer spielt Silber ", "Computer spielt Gold ", " ", "Ton ", " ",
+                                  "Spielstärke ", "Neue Würfelfolge bei jedem Start ", "Hilfe:", "Hilfe Ctrl+H"}));
 }
 
 TEST_F(Window, ResizedEveryControlAndFontFollowsTheFormAndComesBackExactly)
