@@ -4,11 +4,13 @@
 // the games last; a game still running after the turn cap is counted and reported, never
 // dropped.
 //
-// Run: build/release/bench/engine/computer_tournament [games] [what]
+// Run: build/release/bench/engine/computer_tournament [games] [what] [only]
 //   what: main (computer against random and greedy, the default), levels (each level against
 //   its yardsticks: Stark against Mittel, careful and greedy, Leicht against random and
-//   greedy, with each level's decision times), depth (win rate against greedy by search
-//   depth and evaluation), pairs (every pair of players, game lengths).
+//   greedy, with each level's decision times), stark (Stark against Mittel, careful and
+//   greedy, or only the one named third), leicht (Leicht against random and greedy), depth
+//   (win rate against greedy by search depth and evaluation), pairs (every pair of players,
+//   game lengths).
 #include "quiet_table.h"
 
 #include "engine/computer_evaluation.h"
@@ -273,10 +275,15 @@ int main(int argc, char** argv)
         printTimes("Mittel", decisionMicros);
         printTimes("Leicht", levelMicros[ComputerLevel::Leicht]);
     } else if (what == "stark") {
-        // The quick look while developing: Stark against its three yardsticks.
-        printRow("Stark against Mittel", match(stark, mittel, games, 5'000'000u));
-        printRow("Stark against careful", match(stark, careful, games, 6'000'000u));
-        printRow("Stark against greedy", match(stark, greedy, games, 7'000'000u));
+        // Stark against its three yardsticks, or against the one named third (Mittel,
+        // careful, greedy), so that the three can run side by side.
+        const std::string only = argc > 3 ? argv[3] : "";
+        if (only.empty() || only == "Mittel")
+            printRow("Stark against Mittel", match(stark, mittel, games, 5'000'000u));
+        if (only.empty() || only == "careful")
+            printRow("Stark against careful", match(stark, careful, games, 6'000'000u));
+        if (only.empty() || only == "greedy")
+            printRow("Stark against greedy", match(stark, greedy, games, 7'000'000u));
         printTimes("Stark", levelMicros[ComputerLevel::Stark]);
     } else if (what == "leicht") {
         printRow("Leicht against random", match(leicht, random, games, 8'000'000u));
