@@ -7,11 +7,11 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev libqt6opengl6-dev
     libsdl2-dev
     fonts-liberation
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev xvfb
     desktop-file-utils appstream dpkg-dev file lintian mmdebstrap debian-archive-keyring
 )
 
@@ -24,6 +24,8 @@ install_missing() {
         echo "Installing: ${missing[*]}"
         local sudo=""
         [ "$(id -u)" -eq 0 ] || sudo="sudo"
+        # A run interrupted while installing left dpkg half done; apt refuses until it is finished.
+        $sudo dpkg --configure -a
         $sudo apt-get update -qq
         DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
     fi
@@ -53,6 +55,8 @@ case "${1:-}" in
         step "release tests" ctest --preset release
         step "sanitize build" build sanitize
         step "sanitize tests" ctest --preset sanitize
+        step "fuzz build" build fuzz
+        step "fuzz tests" ctest --preset fuzz
         ;;
     *)
         echo "usage: $0 play|test" >&2

@@ -17,9 +17,11 @@ int main(int argc, char** argv)
         qputenv("SDL_AUDIODRIVER", "disk");
         qputenv("SDL_DISKAUDIOFILE", "/dev/null");
     }
-    // Settings are kept in a folder of this run, never in the user's own.
+    // Settings and the journal are kept in folders of this run, never in the user's own.
     const QTemporaryDir configHome;
     qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
+    const QTemporaryDir stateHome;
+    qputenv("XDG_STATE_HOME", stateHome.path().toLocal8Bit());
     QApplication app(argc, argv);
     // Qt scales large pictures on its global thread pool, whose idle threads live on for
     // 30 s; one still ending as the process ends leaves its thread data inside QtCore,

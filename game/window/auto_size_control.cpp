@@ -2,25 +2,52 @@
 
 #include "trellauto/control_factory.h"
 #include "window/media/program_files.h"
+#include "window/media/program_folder.h"
 #include "window/media/twips.h"
 
 #include <QFileInfo>
 #include <QJsonObject>
 #include <QPluginLoader>
+#include <QTemporaryDir>
+
+#include <optional>
 
 namespace bramlow {
+
+namespace {
+constexpr qint64 kMaxCopiedLibraryBytes = 64 * 1024 * 1024; // 20 times the library's size
+} // namespace
 
 TrellControlFactory* loadControlFactory(const QString& programDir, QString& cause)
 {
     // An absolute path from the program's directory: QPluginLoader then never searches
     // the working directory or a library path that the environment can change.
     const QString path = QFileInfo(programFile(programDir, QLatin1String(controlLibraryName))).absoluteFilePath();
-    if (!QFileInfo::exists(path)) {
+    const QFileInfo file(path);
+    if (!file.exists()) {
         cause = QStringLiteral("Die Datei fehlt.");
         return nullptr;
     }
+    // A FIFO or a device would stall the loader, which reads the file before it runs any of it.
+    if (!file.isFile() && !file.isDir()) {
+        cause = QStringLiteral("Die Datei ist keine gewöhnliche Datei.");
+        return nullptr;
+    }
 
-    QPluginLoader loader(path);
+    // QPluginLoader resolves a path to its real name as a Qt string, which cannot hold a
+    // folder name that is no UTF-8: such a library is loaded from a private copy of its
+    // bytes, removed once loaded.
+    std::optional<QTemporaryDir> copyDir;
+    QString loaded = path;
+    if (reachedThroughHandle(path)) {
+        copyDir.emplace();
+        loaded = copyDir->filePath(QLatin1String(controlLibraryName));
+        if (file.size() > kMaxCopiedLibraryBytes || !QFile::copy(path, loaded)) {
+            cause = QStringLiteral("Die Datei kann nicht gelesen werden.");
+            return nullptr;
+        }
+    }
+    QPluginLoader loader(loaded);
     // Reading the metadata does not run any code of the library.
     const QJsonObject metaData = loader.metaData();
     if (metaData.isEmpty()) {

@@ -125,15 +125,15 @@ QSize BramlowWindow::formSize()
 BramlowWindow::BramlowWindow(const QString& programDir, RandomSource& random)
     : programDir_(programDir)
     , sound_(programDir)
-    , engine_(*this, random)
+    , draws_(random)
+    , engine_(*this, draws_)
 {
     setObjectName(QStringLiteral("Bramlow"));
     PictureBoxAccessible::install();
     buildForm();
     buildMenus();
 
-    const QString icon = programFile(programDir_, QStringLiteral("bramlow.png"));
-    if (QFileInfo::exists(icon))
+    if (const QPixmap icon = loadOptionalPicture(programDir_, QStringLiteral("bramlow.png")); !icon.isNull())
         setWindowIcon(QIcon(icon));
 
     // The window opens with its form at the designed size; the auto-size control keeps
@@ -196,8 +196,10 @@ void BramlowWindow::buildForm()
 
     connect(neuBut_, &QPushButton::clicked, this, &BramlowWindow::neu_but_Click);
     connect(ende_, &QPushButton::clicked, this, &BramlowWindow::ende_Click);
-    connect(wuerfel_, &PictureBox::clicked, this, &BramlowWindow::wuerfel_Click);
-    connect(image1_, &PictureBox::clicked, this, &BramlowWindow::Image1_Click);
+    // A person's click goes through the gate of the sides; the computer and a peer call the
+    // handlers themselves.
+    connect(wuerfel_, &PictureBox::clicked, this, [this] { if (personMayAct()) wuerfel_Click(); });
+    connect(image1_, &PictureBox::clicked, this, [this] { if (personMayAct()) Image1_Click(); });
 }
 
 void BramlowWindow::buildBoardView(QWidget* form)
@@ -224,13 +226,13 @@ void BramlowWindow::buildBoardView(QWidget* form)
     }
     for (PictureBox* cell : b_)
         if (cell)
-            connect(cell, &PictureBox::clicked, this, &BramlowWindow::b_Click);
+            connect(cell, &PictureBox::clicked, this, [this](int i) { if (personMayAct()) b_Click(i); });
     for (PictureBox* cell : s_)
         if (cell)
-            connect(cell, &PictureBox::clicked, this, &BramlowWindow::s_Click);
+            connect(cell, &PictureBox::clicked, this, [this](int i) { if (personMayAct()) s_Click(i); });
     for (PictureBox* cell : g_)
         if (cell)
-            connect(cell, &PictureBox::clicked, this, &BramlowWindow::g_Click);
+            connect(cell, &PictureBox::clicked, this, [this](int i) { if (personMayAct()) g_Click(i); });
 }
 
 void BramlowWindow::buildMenus()
@@ -331,7 +333,7 @@ std::string BramlowWindow::text(TextBox box) const { return textBox(box)->text()
 
 void BramlowWindow::setText(TextBox box, const std::string& text)
 {
-    textBox(box)->setText(text);
+    textBox(box)->setText(text, !replaying_);
     if (box == TextBox::ausgabe2)
         showWhatReacts();
     emit textWritten(box);
@@ -345,6 +347,8 @@ void BramlowWindow::setMessage(const std::string& caption)
 void BramlowWindow::setCellPicture(CellArray array, std::int16_t index, const std::string& file)
 {
     // The engine only names cells that exist; any other index has no picture to change.
+    if (deferPicture(array, index, file))
+        return;
     if (PictureBox* target = cell(array, index)) {
         target->setPictureAndRefresh(loadPictureOrExit(programDir_, QString::fromStdString(file), boxParent()));
         target->setAccessibleName(cellAccessibleName(array, index, codeOfCellPicture(file)));
@@ -354,6 +358,10 @@ void BramlowWindow::setCellPicture(CellArray array, std::int16_t index, const st
 
 void BramlowWindow::setDiePicture(const std::string& file)
 {
+    if (const int face = faceOfDiePicture(file))
+        dieFace_ = face;
+    if (deferPicture(CellArray::b, 0, file))
+        return;
     wuerfel_->setPictureAndRefresh(loadPictureOrExit(programDir_, QString::fromStdString(file), boxParent()));
     wuerfel_->setAccessibleName(dieAccessibleName(file));
     keyboard_->stopChanged(wuerfel_);
@@ -381,6 +389,8 @@ QWidget* BramlowWindow::boxParent() { return isVisible() ? this : nullptr; }
 // while it is enabled, every cell while a piece or a destination is to be chosen.
 void BramlowWindow::showWhatReacts()
 {
+    if (replaying_)
+        return;
     const auto point = [](QWidget* control, bool reacts) {
         if (reacts)
             control->setCursor(Qt::PointingHandCursor);
@@ -399,14 +409,17 @@ void BramlowWindow::showWhatReacts()
 
 // Every handler calls the engine through here: an exception escaping it is a fault of the
 // program, reported in a German box before the program ends, never an abort without a word.
+// Every action lands in the game record (window_record.cpp).
 template <typename Call>
-void BramlowWindow::guarded(Call&& call)
+void BramlowWindow::guarded(Handler handler, const Cell& cell, Call&& call)
 {
+    const auto before = GameRecorder::before(*this);
     try {
         call();
     } catch (...) {
         reportEngineFaultAndExit(boxParent());
     }
+    noteAction(handler, cell, before);
 }
 
 void BramlowWindow::neu_but_Click()
@@ -414,7 +427,7 @@ void BramlowWindow::neu_but_Click()
     // Input waits while the 96 cells are set up to their sounds; the cursor says so.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    guarded([this] { engine_.neu_but_Click(); });
+    guarded(Handler::neu, {}, [this] { engine_.neu_but_Click(); });
 }
 
 void BramlowWindow::menuNeu_Click() { neu_but_Click(); }
@@ -428,14 +441,31 @@ void BramlowWindow::menuEnde_Click() { ende_Click(); }
 
 void BramlowWindow::menuHilfe_Click() { emit aboutRequested(); }
 
-void BramlowWindow::wuerfel_Click() { guarded([this] { engine_.wuerfel_Click(); }); }
+void BramlowWindow::wuerfel_Click() { guarded(Handler::wuerfel, {}, [this] { engine_.wuerfel_Click(); }); }
 
-void BramlowWindow::Image1_Click() { guarded([this] { engine_.Image1_Click(); }); }
+void BramlowWindow::Image1_Click()
+{
+    // A disabled Image1 raises no click, whoever asks.
+    if (image1_->isEnabled())
+        guarded(Handler::image1, {}, [this] { engine_.Image1_Click(); });
+}
 
-void BramlowWindow::b_Click(int index) { guarded([=, this] { engine_.b_Click(static_cast<std::int16_t>(index)); }); }
+void BramlowWindow::b_Click(int index)
+{
+    const Cell cell = cellWithIndex('b', static_cast<std::int16_t>(index)).value_or(Cell{});
+    guarded(Handler::cell, cell, [=, this] { engine_.b_Click(static_cast<std::int16_t>(index)); });
+}
 
-void BramlowWindow::s_Click(int index) { guarded([=, this] { engine_.s_Click(static_cast<std::int16_t>(index)); }); }
+void BramlowWindow::s_Click(int index)
+{
+    const Cell cell = cellWithIndex('s', static_cast<std::int16_t>(index)).value_or(Cell{});
+    guarded(Handler::cell, cell, [=, this] { engine_.s_Click(static_cast<std::int16_t>(index)); });
+}
 
-void BramlowWindow::g_Click(int index) { guarded([=, this] { engine_.g_Click(static_cast<std::int16_t>(index)); }); }
+void BramlowWindow::g_Click(int index)
+{
+    const Cell cell = cellWithIndex('g', static_cast<std::int16_t>(index)).value_or(Cell{});
+    guarded(Handler::cell, cell, [=, this] { engine_.g_Click(static_cast<std::int16_t>(index)); });
+}
 
 } // namespace bramlow

@@ -5,14 +5,19 @@
 
 #include "auto_size_control.h"
 #include "engine/engine.h"
+#include "engine/draw_feed.h"
 #include "engine/random_source.h"
 #include "engine/window_view.h"
+#include "record/game_recorder.h"
+#include "record/played_game.h"
 #include "window/media/sound_player.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -27,7 +32,7 @@ class BoardKeyboard;
 class PictureBox;
 class TextBoxWidget;
 
-class BramlowWindow : public QMainWindow, public WindowView {
+class BramlowWindow : public QMainWindow, public WindowView, public PlayedGame {
     Q_OBJECT
 public:
     // Inner size of the form (the central widget, below the menu bar) as designed.
@@ -47,9 +52,10 @@ public:
     PictureBox* cell(CellArray array, int index) const;
     QWidget* form() const { return centralWidget(); }
     // Read only: the computer chooses its move from the position, then clicks like a person.
-    const Engine& engine() const { return engine_; }
+    const Engine& engine() const override { return engine_; }
     // Off: Play returns at once without a sound.
     void setSoundOn(bool on) { soundOn_ = on; }
+    bool soundOn() const { return soundOn_; }
 
     // WindowView
     std::string text(TextBox box) const override;
@@ -61,14 +67,30 @@ public:
     void setDieVisible(bool visible) override;
     void Play(const std::string& datei) override;
 
+    // The game as played and recorded (window_record.cpp): the draws' seam, the record of the
+    // game on screen, the person's gate.
+    DrawFeed& draws() override { return draws_; }
+    const DrawFeed& draws() const override { return draws_; }
+    const GameRecorder& recorder() const { return recorder_; }
+    void cellClick(const Cell& cell) override;
+    void resetTo(const StartState& start) override;
+    std::string message() const override;
+    bool image1Enabled() const override;
+    int dieFace() const override { return dieFace_; }
+    // While on, actions are recorded but not announced (a replay rebuilds the record), and
+    // the pictures are loaded once, for the last state, when it is switched off.
+    void setReplaying(bool on);
+    // Asked before a person's click on the die, the logo or a cell is taken.
+    void setPersonGate(std::function<bool(std::optional<Player>)> gate) { personGate_ = std::move(gate); }
+
     // Handlers, one per event of the window.
-    void neu_but_Click();
+    void neu_but_Click() override;
     void menuNeu_Click();
     void ende_Click();
     void menuEnde_Click();
     void menuHilfe_Click();
-    void wuerfel_Click();
-    void Image1_Click();
+    void wuerfel_Click() override;
+    void Image1_Click() override;
     void b_Click(int index);
     void s_Click(int index);
     void g_Click(int index);
@@ -76,6 +98,8 @@ public:
 signals:
     // "Hilfe" was chosen; the about screen belongs to the program, not to this window.
     void aboutRequested();
+    // An action was taken and recorded as `lines` (the action, maybe a check value).
+    void actionRecorded(const bramlow::RecordEntries& lines);
     // The engine wrote a text box (the statistics watch for a win).
     void textWritten(TextBox box);
 
@@ -93,7 +117,12 @@ private:
     QWidget* boxParent();
     void showWhatReacts();
     template <typename Call>
-    void guarded(Call&& call);
+    void guarded(Handler handler, const Cell& cell, Call&& call);
+    void noteAction(Handler handler, const Cell& cell, const GameRecorder::Before& before);
+    bool personMayAct() const;
+    // While a record replays: keeps the picture for later and returns true. Index 0 of b is
+    // the die.
+    bool deferPicture(CellArray array, int index, const std::string& file);
 
     QString programDir_;
     SoundPlayer sound_;
@@ -117,6 +146,12 @@ private:
     std::optional<AutoSizeControl> trellAutoSize1_;
 
     bool soundOn_ = true;
+    int dieFace_ = 6;
+    DrawFeed draws_;
+    GameRecorder recorder_;
+    bool replaying_ = false;
+    std::map<std::pair<CellArray, int>, std::string> deferredPictures_;
+    std::function<bool(std::optional<Player>)> personGate_;
     Engine engine_;
 };
 

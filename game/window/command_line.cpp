@@ -58,12 +58,36 @@ const Option* optionOf(const QString& argument)
     return nullptr;
 }
 
+// Qt's own options that take the next argument as their value (QGuiApplication and the X11
+// platform), so that "-platform xcb" names no saved game "xcb".
+bool takesValue(const QString& argument)
+{
+    static const QStringList withValue = {"-platform", "-platformpluginpath", "-platformtheme", "-plugin",
+                                          "-qwindowgeometry", "-geometry", "-qwindowicon", "-qwindowtitle",
+                                          "-title", "-display", "-style", "-stylesheet", "-session", "-name"};
+    return withValue.contains(argument);
+}
+
 } // namespace
 
 CommandLine readCommandLine(const QStringList& arguments)
 {
     CommandLine result;
-    for (const QString& argument : arguments) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (takesValue(argument)) {
+            ++i;
+            continue;
+        }
+        if (!argument.startsWith(QLatin1Char('-')) && !argument.isEmpty()) {
+            if (result.recordFile) {
+                result.error = QStringLiteral("Bramlow: nur eine Partie auf einmal, nicht „%1“ und „%2“.")
+                                   .arg(*result.recordFile, argument);
+                return result;
+            }
+            result.recordFile = argument;
+            continue;
+        }
         const Option* option = optionOf(argument);
         if (!option)
             continue;

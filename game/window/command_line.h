@@ -1,7 +1,8 @@
 #pragma once
 // What the command line chooses for one run, read before Qt starts so that a mistake is
 // reported even where no display is. Options the game does not know (Qt's own, such as
-// -platform) are left to Qt, as are arguments without a leading "--".
+// -platform) are left to Qt, as are the values of Qt's options; the one argument without a
+// leading "-" is a saved game to load.
 
 #include "engine/computer_player.h"
 
@@ -23,6 +24,10 @@ struct CommandLine {
     std::optional<ComputerSides> computer;
     // --level=leicht|mittel|stark: how well the computer plays.
     std::optional<ComputerLevel> level;
+
+    // FILE.bramlow: a saved game, loaded once the window is up (a double-click in a file
+    // manager). Nothing when none is given.
+    std::optional<QString> recordFile;
 
     // A German message for the first bad value, else empty; the program then ends with
     // status 2 and the rest of the struct means nothing.

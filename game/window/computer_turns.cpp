@@ -4,6 +4,7 @@
 #include "engine/game_texts.h"
 #include "engine/player.h"
 #include "game_options.h"
+#include "sides/sides.h"
 
 #include <string>
 
@@ -71,7 +72,7 @@ bool ComputerTurns::clickOnce()
         window_->neu_but_Click();
         return true;
     }
-    if (!options_.computerPlays(*player))
+    if (!plays(*player))
         return false;
     if (phase == prompt::roll) {
         plan_.reset();
@@ -99,6 +100,11 @@ bool ComputerTurns::clickOnce()
         return false;
     }
     return true;
+}
+
+bool ComputerTurns::plays(Player player) const
+{
+    return sides_ ? sides_->kind(player) == SideKind::computer : options_.computerPlays(player);
 }
 
 void ComputerTurns::clickCell(const CellClick& cell)

@@ -10,6 +10,7 @@
 // is open).
 
 #include "engine/computer_player.h"
+#include "sides/side.h"
 
 #include <QObject>
 #include <QPointer>
@@ -23,14 +24,18 @@ namespace bramlow {
 
 class BramlowWindow;
 class GameOptions;
+class Sides;
 
-class ComputerTurns : public QObject {
+class ComputerTurns : public QObject, public Side {
     Q_OBJECT
 public:
     ComputerTurns(GameOptions& options, std::function<bool()> held);
 
     // The window to play at; the program has one main window at a time.
-    void follow(BramlowWindow* window);
+    void follow(BramlowWindow* window) override;
+    SideKind kind() const override { return SideKind::computer; }
+    // The computer acts for a player only while the sides give it that player.
+    void sitAt(const Sides* sides) { sides_ = sides; }
 
     // Pauses after a step: with sound, without sound (the step's sounds are over either
     // way, since Play returns only when they are taken), and after a win in the demo.
@@ -53,7 +58,10 @@ private:
     void clickCell(const CellClick& cell);
     std::chrono::milliseconds stepPause() const;
 
+    bool plays(Player player) const;
+
     GameOptions& options_;
+    const Sides* sides_ = nullptr;
     std::function<bool()> held_;
     QPointer<BramlowWindow> window_;
     QTimer timer_;

@@ -2,6 +2,7 @@
 
 #include "window/about/about_screen.h"
 #include "bramlow_window.h"
+#include "record/user_folders.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -15,6 +16,14 @@ GameApp::GameApp(QString programDir, RandomSource& random)
     // Qt would quit when the about screen hides, even though it brings a new main window
     // up at that very moment; this class knows better when the last window is gone.
     QApplication::setQuitOnLastWindowClosed(false);
+    computer_.sitAt(&sides_);
+    confineQtSettings();
+    const auto report = [this](const QString& message) {
+        if (recordMenu_)
+            recordMenu_->report(message);
+    };
+    connect(&journal_, &Journal::writeFailed, this, report);
+    connect(&options_, &GameOptions::saveFailed, this, report);
 }
 
 GameApp::~GameApp()
@@ -44,8 +53,14 @@ void GameApp::openMainWindow()
     gameMenu_.attach(window);
     window->setSoundOn(options_.soundOn());
     connect(&options_, &GameOptions::changed, window, [this, window] { window->setSoundOn(options_.soundOn()); });
+    window->setPersonGate([this](std::optional<Player> toMove) { return sides_.personMayAct(toMove); });
+    recordMenu_ = new RecordMenu(*window, journal_, sides_);
+    connect(window, &BramlowWindow::actionRecorded, this, [this, window](const RecordEntries& lines) {
+        journal_.recorded(window->recorder().record(), lines, isWon(*window));
+        sides_.actionTaken(lines);
+    });
     window->show();
-    computer_.follow(window);
+    sides_.follow(window);
 }
 
 void GameApp::showAbout()

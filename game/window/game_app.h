@@ -10,6 +10,9 @@
 #include "demo_interruption.h"
 #include "game_menu.h"
 #include "game_options.h"
+#include "record/journal.h"
+#include "record/record_menu.h"
+#include "sides/sides.h"
 #include "engine/random_source.h"
 #include "window/about/about_screen.h"
 
@@ -35,6 +38,10 @@ public:
     AboutScreen* aboutScreen() const { return about_; }
     GameOptions& options() { return options_; }
     ComputerTurns& computer() { return computer_; }
+    Sides& sides() { return sides_; }
+    Journal& journal() { return journal_; }
+    // The record entries of the main window; nullptr while none is open.
+    RecordMenu* recordMenu() const { return recordMenu_; }
     GameMenu& gameMenu() { return gameMenu_; }
 
 signals:
@@ -54,6 +61,9 @@ private:
     DemoInterruption demoInterruption_{options_};
     // The computer waits while the about screen is open.
     ComputerTurns computer_{options_, [this] { return !about_.isNull(); }};
+    Sides sides_{options_, computer_};
+    Journal journal_;
+    QPointer<RecordMenu> recordMenu_;
     GameMenu gameMenu_{options_};
 };
 

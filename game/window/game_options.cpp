@@ -1,5 +1,7 @@
 #include "game_options.h"
 
+#include "record/options_file.h"
+
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
@@ -9,9 +11,6 @@
 namespace bramlow {
 
 namespace {
-
-// Saved in the user's configuration folder as bramlow/bramlow.conf.
-const QString kSettingsName = QStringLiteral("bramlow");
 
 // A value that is not a truth value (an edited or damaged file) is reported and the
 // entry keeps its default; the file is left as it is until the entry is chosen again.
@@ -45,11 +44,14 @@ void GameOptions::setUpEntry(QAction& entry, const char* objectName, const char*
     const QString settingsKey = QString::fromLatin1(key);
     entry.setObjectName(QString::fromLatin1(objectName));
     entry.setCheckable(true);
-    entry.setChecked(readFlag(QSettings(kSettingsName, kSettingsName), settingsKey, byDefault));
+    const auto file = optionsFile();
+    entry.setChecked(file ? readFlag(QSettings(*file, QSettings::IniFormat), settingsKey, byDefault) : byDefault);
     // Only a person's choice (triggered) is saved; the command line's and the demo's end
     // (setChecked) are not.
-    connect(&entry, &QAction::triggered, this, [settingsKey](bool checked) {
-        QSettings(kSettingsName, kSettingsName).setValue(settingsKey, checked);
+    connect(&entry, &QAction::triggered, this, [this, settingsKey](bool checked) {
+        const QString error = saveOption(settingsKey, checked ? QStringLiteral("true") : QStringLiteral("false"));
+        if (!error.isEmpty())
+            emit saveFailed(error);
     });
     connect(&entry, &QAction::toggled, this, &GameOptions::changed);
 }

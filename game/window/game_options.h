@@ -40,6 +40,8 @@ public:
 signals:
     // An entry was ticked or cleared, by a person or by the program.
     void changed();
+    // A person's choice could not be saved; German. It holds for this run all the same.
+    void saveFailed(const QString& message);
 
 private:
     void setUpEntry(QAction& entry, const char* objectName, const char* key, bool byDefault);

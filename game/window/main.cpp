@@ -1,6 +1,7 @@
 #include "command_line.h"
 #include "engine/random_source.h"
 #include "game_app.h"
+#include "window/media/program_folder.h"
 
 #include <QApplication>
 
@@ -20,7 +21,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
-    bramlow::GameApp game(QCoreApplication::applicationDirPath());
+    bramlow::GameApp game(bramlow::programFolder());
     if (commandLine.computer)
         game.options().setComputerForThisRun(*commandLine.computer);
     if (commandLine.level)
@@ -30,5 +31,7 @@ int main(int argc, char* argv[])
         bramlow::seedProcessRandomSource(std::random_device{}());
     QObject::connect(&game, &bramlow::GameApp::noWindowLeft, &app, &QCoreApplication::quit);
     game.start();
+    if (commandLine.recordFile)
+        game.recordMenu()->loadFile(*commandLine.recordFile);
     return app.exec();
 }

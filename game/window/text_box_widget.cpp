@@ -20,9 +20,11 @@ TextBoxWidget::TextBoxWidget(QWidget* parent)
     setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
-void TextBoxWidget::setText(const std::string& text)
+void TextBoxWidget::setText(const std::string& text, bool display)
 {
     text_ = text;
+    if (!display)
+        return;
     QString shown = QString::fromStdString(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));

@@ -16,7 +16,8 @@ public:
     explicit TextBoxWidget(QWidget* parent);
 
     const std::string& text() const { return text_; }
-    void setText(const std::string& text);
+    // `display` false keeps the text without laying it out (a replay shows only its end).
+    void setText(const std::string& text, bool display = true);
 
 private:
     std::string text_;

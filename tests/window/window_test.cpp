@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -38,9 +39,12 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // Names a file in test reports.
@@ -84,14 +88,16 @@ inline void clickThroughWindow(QWidget* widget)
 
 class QuickProgramDir {
 public:
-    QuickProgramDir()
+    // `copies`: the build's files copied, not linked, for a child that cannot reach the build.
+    explicit QuickProgramDir(bool copies = false)
     {
         const QDir source(QStringLiteral(BRAMLOW_PROGRAM_DIR));
         for (const QString& name : source.entryList(QDir::Files)) {
             const QString target = dir_.filePath(name);
             const bool done = name.endsWith(QLatin1String(".wav"))
                                   ? testing::writeFile(target, testing::waveImage({48000, 1, 16}, QByteArray(96, '\0')))
-                                  : QFile::link(source.filePath(name), target);
+                              : copies ? QFile::copy(source.filePath(name), target)
+                                       : QFile::link(source.filePath(name), target);
             if (!done)
                 throw std::runtime_error("cannot fill " + target.toStdString());
         }
@@ -239,9 +245,11 @@ TEST_F(Window, TabRunsFromNeuesSpielThroughTheTextBoxesAndTheMenusCarryTheirShor
         for (QAction* entry : menu->menu()->actions())
             menus << entry->text() + ' ' + entry->shortcut().toString();
     }
-    EXPECT_EQ(menus, QStringList({"Datei:", "neues Spiel Ctrl+N", "Ende Ctrl+Q", "Spiel:", "Tipp T", "Statistik ",
-                                  "Optionen:", "Computer spielt Silber ", "Computer spielt Gold ", " ", "Ton ", " ",
-                                  "Spielstärke ", "Neue Würfelfolge bei jedem Start ", "Hilfe:", "Hilfe Ctrl+H"}));
+    EXPECT_EQ(menus, QStringList({"Datei:", "neues Spiel Ctrl+N", "Letzte Partie fortsetzen Ctrl+L",
+                                  "Partie speichern… Ctrl+S", "Partie laden… Ctrl+O", "Zug zurücknehmen Ctrl+Z",
+                                  "Ende Ctrl+Q", "Spiel:", "Tipp T", "Statistik ", "Optionen:", "Computer spielt Silber ",
+                                  "Computer spielt Gold ", " ", "Ton ", " ", "Spielstärke ",
+                                  "Neue Würfelfolge bei jedem Start ", "Hilfe:", "Hilfe Ctrl+H"}));
 }
 
 TEST_F(Window, ResizedEveryControlAndFontFollowsTheFormAndComesBackExactly)
@@ -610,6 +618,8 @@ std::function<bool(const QString&, const QByteArray&)> writing(QByteArray (*byte
 
 const char* const kInvalid = "ist kein gültiges Bild.";
 const char* const kNoPlugin = "Die Datei ist keine ladbare Qt-Erweiterung";
+const char* const kSpecial = "Die Datei ist keine gewöhnliche Datei.";
+constexpr qint64 kMemoryLimit = qint64(1) << 30;
 const FileFault kFileFaults[] = {
     {"missing", [](auto...) { return true; }, 3, "fehlt.", "Die Datei fehlt."},
     {"empty", writing([](auto) { return QByteArray(); }), 5, kInvalid, kNoPlugin},
@@ -636,9 +646,15 @@ const FileFault kFileFaults[] = {
     {"dangling_link", [](const QString& path, auto) { return QFile::link(path + ".weg", path); }, 3, "fehlt.",
      "Die Datei fehlt."},
     {"link_loop", [](const QString& path, auto) { return QFile::link(path, path); }, 3, "fehlt.", "Die Datei fehlt."},
-    {"sparse_100_MB",
-     [](const QString& path, auto) { return testing::writeFile(path, {}) && QFile::resize(path, 100 << 20); }, 5,
+    {"fifo", [](const QString& path, auto) { return mkfifo(QFile::encodeName(path), 0644) == 0; }, 5,
+     "ist keine gewöhnliche Datei.", kSpecial},
+    // 8-bit mono at 2 Hz: 299 seconds of sound in 642 bytes.
+    {"wave_of_minutes", writing([](auto) { return testing::waveImage({2, 1, 8}, QByteArray(598, '\x80')); }), 5,
      kInvalid, kNoPlugin},
+    // Played under a memory limit of 1 GB: reading it whole would end the program.
+    {"sparse_2_5_GB",
+     [](const QString& path, auto) { return testing::writeFile(path, {}) && QFile::resize(path, 5 * kMemoryLimit / 2); },
+     5, "ist zu groß", kNoPlugin},
 };
 
 class BrokenFile : public ::testing::TestWithParam<std::tuple<QString, FileFault>> {};
@@ -650,25 +666,44 @@ class BrokenFile : public ::testing::TestWithParam<std::tuple<QString, FileFault
 TEST_P(BrokenFile, EndsTheGameWithItsMessageOrLetsItGoOn)
 {
     const auto& [file, fault] = GetParam();
-    QuickProgramDir dir;
+    QuickProgramDir dir(std::string(fault.name) == "unreadable");
     const QString path = QDir(dir.path()).filePath(file);
     const QByteArray original = contents(path);
     ASSERT_TRUE(QFile::remove(path) && fault.make(path, original));
     QStringList command{QCoreApplication::applicationFilePath(), "--gtest_filter=Window.SilberCarries*"};
-    // Root reads a file of mode 000 all the same; a player does not.
-    if (std::string(fault.name) == "unreadable" && geteuid() == 0) {
-        command = QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"} + command;
-        const QFile::Permissions forAll = QFile::permissions(dir.path()) | QFile::ReadOther | QFile::ExeOther;
-        ASSERT_TRUE(QFile::setPermissions(dir.path(), forAll));
-    }
-    QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // The working directory holds every file intact; the program must not look there.
+    QString workingDir = BRAMLOW_PROGRAM_DIR;
+    // Root reads a file of mode 000 all the same; a player does not. The child runs as
+    // nobody, from copies of the build in folders that anyone may enter: the checkout may
+    // lie where nobody cannot reach it, in root's home.
+    const bool asNobody = std::string(fault.name) == "unreadable" && geteuid() == 0;
+    std::optional<QuickProgramDir> intact;
+    if (asNobody) {
+        intact.emplace(true);
+        workingDir = intact->path();
+        const QString copy = workingDir + "/window_test";
+        ASSERT_TRUE(QFile::copy(command[0], copy));
+        command = QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", copy, command[1]};
+        for (const QString& name : {"LSAN_OPTIONS", "UBSAN_OPTIONS"}) { // their suppression files
+            QString options = environment.value(name);
+            const QString file = QRegularExpression("suppressions=['\"]?([^:'\"]+)").match(options).captured(1);
+            if (!file.isEmpty() && QFile::copy(file, workingDir + '/' + name))
+                environment.insert(name, options.replace(file, workingDir + '/' + name));
+        }
+        for (const QString& folder : {dir.path(), workingDir})
+            ASSERT_TRUE(QFile::setPermissions(folder, QFile::permissions(folder) | QFile::ReadOther | QFile::ExeOther));
+    }
+#if !defined(__SANITIZE_ADDRESS__) // whose shadow memory alone reserves terabytes of addresses
+    if (std::string(fault.name) == "sparse_2_5_GB")
+        command = QStringList{"prlimit", QStringLiteral("--as=%1").arg(kMemoryLimit), "--"} + command;
+#endif
+    QProcess program;
     environment.insert("BRAMLOW_BROKEN_PROGRAM_DIR", dir.path());
     environment.insert("BRAMLOW_DIALOG_TIMEOUT_MS", "50");
     environment.insert("SDL_DISKAUDIODELAY", "1"); // ms for each 5 ms buffer
     program.setProcessEnvironment(environment);
-    // The working directory holds every file intact; the program must not look there.
-    program.setWorkingDirectory(BRAMLOW_PROGRAM_DIR);
+    program.setWorkingDirectory(workingDir);
     program.start(command.takeFirst(), command);
     ASSERT_TRUE(program.waitForFinished(120000)) << "the program hangs";
     const std::string output = (program.readAllStandardOutput() + program.readAllStandardError()).toStdString();
@@ -683,14 +718,52 @@ TEST_P(BrokenFile, EndsTheGameWithItsMessageOrLetsItGoOn)
     EXPECT_TRUE(status == 0 || output.find(message.toStdString()) != std::string::npos) << output;
 }
 
-// The 19 bitmaps, 6 waves and the control library that the build put beside the program.
-INSTANTIATE_TEST_SUITE_P(
-    Files, BrokenFile,
-    ::testing::Combine(::testing::ValuesIn(QDir(BRAMLOW_PROGRAM_DIR).entryList({"*.bmp", "*.wav", "libTrellAuto.so"})),
-                       ::testing::ValuesIn(kFileFaults)),
-    [](const auto& info) {
-        return QString(std::get<0>(info.param)).replace('.', '_').toStdString() + "_" + std::get<1>(info.param).name;
-    });
+// Every fault on a few files: the 19 bitmaps pass through one loader and the 6 waves
+// through one player, so a bitmap of the start, of a cell and of the die, the first and the
+// last sound of a game and the control library stand for all; every other file is missing
+// once. Each file is one the build put beside the program.
+const QStringList kEveryFault{"bramlow.bmp", "07.bmp", "wuerfel6.bmp", "schlagen.wav", "winner.wav", "libTrellAuto.so"};
+std::vector<std::tuple<QString, FileFault>> matrix()
+{
+    std::vector<std::tuple<QString, FileFault>> rows;
+    for (const QString& file : QDir(BRAMLOW_PROGRAM_DIR).entryList({"*.bmp", "*.wav", "libTrellAuto.so"})) {
+        for (const FileFault& fault : kFileFaults) {
+            if (kEveryFault.contains(file) || &fault == kFileFaults) // "missing" comes first
+                rows.emplace_back(file, fault);
+        }
+    }
+    return rows;
+}
+INSTANTIATE_TEST_SUITE_P(Files, BrokenFile, ::testing::ValuesIn(matrix()), [](const auto& info) {
+    return QString(std::get<0>(info.param)).replace('.', '_').toStdString() + "_" + std::get<1>(info.param).name;
+});
+
+// The program in a folder whose name is no UTF-8 (a Latin-1 "ü") finds its control library
+// and its pictures there and nowhere else, and names the folder in its message as well as
+// it can. Qt's strings cannot name that folder, so the test reaches it through a handle.
+TEST(ProgramFolder, ANameThatIsNoUtf8StillHoldsEveryFile)
+{
+    const QTemporaryDir scratch;
+    const QByteArray folder = QFile::encodeName(scratch.path()) + "/Spiel f\xfcr J\xfcrgen";
+    ASSERT_EQ(mkdir(folder.constData(), 0755), 0);
+    const int handle = open(folder.constData(), O_PATH | O_DIRECTORY); // the child inherits it
+    const QString inside = QStringLiteral("/proc/self/fd/%1/").arg(handle);
+    for (const char* name : {"bramlow", "libTrellAuto.so"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(BRAMLOW_PROGRAM_DIR "/") + name, inside + name));
+    ASSERT_TRUE(testing::writeFile(inside + "bramlow.bmp", "Kein Bild"));
+
+    qputenv("BRAMLOW_DIALOG_TIMEOUT_MS", "50");
+    QProcess program;
+    program.setWorkingDirectory(BRAMLOW_PROGRAM_DIR); // every file intact: not to be looked at
+    program.start(inside + "bramlow", {});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    close(handle);
+    rename(folder.constData(), QFile::encodeName(scratch.path() + "/weg").constData()); // a name Qt can remove
+    const QString output = QString::fromUtf8(program.readAllStandardError());
+    EXPECT_EQ(program.exitCode(), 5) << output.toStdString();
+    EXPECT_TRUE(output.contains(QStringLiteral("Spiel f\uFFFDr J\uFFFDrgen/bramlow.bmp“ ist kein gültiges Bild.")))
+        << output.toStdString();
+}
 
 } // namespace
 } // namespace bramlow

@@ -64,8 +64,7 @@ AboutScreen::AboutScreen(const QString& programDir, QWidget* mainWindow)
     setFixedSize(twipsToPixels(9330), twipsToPixels(4530));
 
     // The program icon is a nicety: without it the screen simply has none of its own.
-    QPixmap icon;
-    if (icon.load(programFile(programDir, QStringLiteral("bramlow.png"))))
+    if (const QPixmap icon = loadOptionalPicture(programDir, QStringLiteral("bramlow.png")); !icon.isNull())
         setWindowIcon(QIcon(icon));
 
     buildControls();

@@ -11,4 +11,8 @@ namespace bramlow {
 // bitmap at all: the decoder judges those.
 bool bitmapComplete(const QByteArray& bytes);
 
+// The number of pixels a complete bitmap's header declares, 0 for anything else: read
+// before any decoding, since a file of a few bytes may declare a huge picture.
+qint64 bitmapPixels(const QByteArray& bytes);
+
 } // namespace bramlow

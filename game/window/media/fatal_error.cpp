@@ -1,5 +1,7 @@
 #include "window/media/fatal_error.h"
 
+#include "window/media/program_folder.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
@@ -16,8 +18,9 @@ int dialogTimeoutMs()
     return ok && ms >= 0 ? ms : -1;
 }
 
-void reportFatalErrorAndExit(const QString& message, int exitCode, QWidget* parent)
+void reportFatalErrorAndExit(const QString& text, int exitCode, QWidget* parent)
 {
+    const QString message = withShownFolder(text);
     // The box runs a nested event loop; should a queued event run into a second fatal
     // error meanwhile, that one must not open a box over the first.
     static bool reporting = false;

@@ -1,5 +1,6 @@
 #include "window/media/sound_player.h"
 
+#include "window/media/bounded_file.h"
 #include "window/media/program_files.h"
 #include "window/media/wave_decoder.h"
 
@@ -21,11 +22,16 @@ using Clock = std::chrono::steady_clock;
 using std::chrono::microseconds;
 using std::chrono::milliseconds;
 
-// 240 frames at 48 kHz are exactly 5 ms. The device takes the queue one such buffer at a
-// time; once Play has seen the last of its sound taken, the next Play has the rest of that
-// buffer's period to queue its sound, and then follows it without a gap.
+// 240 frames at 48 kHz are exactly 5 ms: the device takes the queue one such buffer at a
+// time.
 constexpr int kWantedFrequency = 48000;
 constexpr int kWantedFrames = 240;
+// Play returns when this much of its sound is still to be played. What the window does
+// before the next Play (a repaint, on a real display a round trip to the X server, on a
+// busy machine a lost time slice) must fit in it, or the device runs dry between two
+// cues; a single buffer period is too short for that. Sounds still never overlap: the
+// next one is queued behind the rest.
+constexpr milliseconds kLead{30};
 // Play looks at the queue this often once it should be nearly empty: a sound that follows
 // at once is queued well within one buffer period.
 constexpr microseconds kDrainPoll{100};
@@ -34,6 +40,9 @@ constexpr microseconds kDrainPoll{100};
 constexpr int kWarmUpMs = 40;
 // How much longer than the sound itself Play waits for a device that has stalled.
 constexpr milliseconds kStallMargin{1000};
+// The game has six cues. A cache that outgrows this many is emptied, so that a file
+// replaced again and again cannot fill the memory.
+constexpr std::size_t kMaxCues = 16;
 
 void playDesktopDefaultSound()
 {
@@ -51,6 +60,24 @@ struct SoundPlayer::Device {
     // When the device took the last sound in full: its last buffer is heard until a
     // buffer period later.
     Clock::time_point lastTaken;
+    // Each wave decoded once, kept by the exact bytes of its file, a broken one as nothing.
+    struct Cue {
+        QByteArray bytes;
+        std::optional<std::vector<unsigned char>> samples;
+    };
+    std::vector<Cue> cues;
+
+    const std::optional<std::vector<unsigned char>>& decoded(const QByteArray& bytes)
+    {
+        for (const Cue& cue : cues) {
+            if (cue.bytes == bytes)
+                return cue.samples;
+        }
+        if (cues.size() >= kMaxCues)
+            cues.clear();
+        cues.push_back({bytes, decodeWave(bytes, format)});
+        return cues.back().samples;
+    }
 
     milliseconds timeOf(std::int64_t bytes) const
     {
@@ -104,7 +131,8 @@ SoundPlayer::SoundPlayer(QString programDir)
 SoundPlayer::~SoundPlayer()
 {
     if (device_) {
-        // Let the last buffer of the last sound be heard before the device goes.
+        // Let the rest of the last sound be heard before the device goes.
+        waitUntilQueuedAtMost(milliseconds(0));
         std::this_thread::sleep_until(device_->lastTaken + device_->bufferTime);
         SDL_CloseAudioDevice(device_->id);
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -122,7 +150,10 @@ void SoundPlayer::Play(const std::string& datei)
         return;
 
     const QString path = programFile(programDir_, QString::fromUtf8(datei.data(), qsizetype(datei.size())));
-    const std::optional<std::vector<unsigned char>> samples = decodeWaveFile(path, device_->format);
+    // The file as it is now; bytes decoded before are not decoded again.
+    const FileBytes file = readRegularFile(path, kMaxWaveFileBytes);
+    static const std::optional<std::vector<unsigned char>> broken;
+    const auto& samples = file.fault == FileFault::none ? device_->decoded(file.bytes) : broken;
     if (!samples) {
         playDesktopDefaultSound();
         return;
@@ -131,29 +162,30 @@ void SoundPlayer::Play(const std::string& datei)
         return;
     if (SDL_QueueAudio(device_->id, samples->data(), Uint32(samples->size())) != 0)
         return;
-    waitUntilPlayed();
+    waitUntilQueuedAtMost(kLead);
 }
 
-void SoundPlayer::waitUntilPlayed()
+void SoundPlayer::waitUntilQueuedAtMost(milliseconds lead)
 {
     const SDL_AudioDeviceID id = device_->id;
     const milliseconds queued = device_->timeOf(SDL_GetQueuedAudioSize(id));
     const Clock::time_point deadline = Clock::now() + queued + 2 * device_->bufferTime + kStallMargin;
 
-    // The queue shrinks one device buffer at a time, so `left` bytes are taken no sooner
-    // than a buffer period before their own length: sleep until a millisecond before that,
-    // then look again at short intervals. No wait for the last buffer to be heard: the
-    // next sound, queued meanwhile, follows it without a gap.
-    for (Uint32 left = SDL_GetQueuedAudioSize(id); left > 0; left = SDL_GetQueuedAudioSize(id)) {
+    // The queue shrinks one device buffer at a time: sleep until it should be down to the
+    // lead, then look again at short intervals.
+    for (Uint32 left = SDL_GetQueuedAudioSize(id);; left = SDL_GetQueuedAudioSize(id)) {
+        const milliseconds leftTime = device_->timeOf(left);
+        if (left == 0)
+            device_->lastTaken = Clock::now();
+        if (leftTime <= lead)
+            return;
         if (Clock::now() >= deadline) {
             // A stalled device: drop what it did not take, so later cues do not pile up.
             SDL_ClearQueuedAudio(id);
             return;
         }
-        const microseconds early = device_->timeOf(left) - device_->bufferTime - milliseconds(1);
-        std::this_thread::sleep_for(std::max(kDrainPoll, early));
+        std::this_thread::sleep_for(std::max<microseconds>(kDrainPoll, leftTime - lead));
     }
-    device_->lastTaken = Clock::now();
 }
 
 } // namespace bramlow

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <chrono>
+
 #include <memory>
 #include <string>
 
@@ -16,18 +18,20 @@ public:
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
 
-    // Reads `datei` (a bare name such as "gut.wav") anew, plays it and returns when the
-    // device has taken all of it: its last buffer is still being heard, and a sound played
-    // next follows it without a gap and never over it. Never fails: a missing, unreadable
-    // or malformed file gives the default sound or silence; no audio device gives silence
-    // at once. Does not run the Qt event loop.
+    // Reads `datei` (a bare name such as "gut.wav") anew, plays it and returns when at most
+    // its last 30 ms are still to be heard, so that a sound played next follows it without
+    // a gap and never over it, even after a repaint in between. Never fails: a missing,
+    // unreadable, special, too large or malformed file gives the default sound or silence;
+    // no audio device gives silence at once. Each file's bytes are decoded once. Does not
+    // run the Qt event loop.
     void Play(const std::string& datei);
 
     // False when no audio device could be opened: every Play is then silent at once.
     bool hasDevice() const;
 
 private:
-    void waitUntilPlayed();
+    // Returns once the device holds at most `lead` of sound not yet taken.
+    void waitUntilQueuedAtMost(std::chrono::milliseconds lead);
 
     struct Device;
     QString programDir_;

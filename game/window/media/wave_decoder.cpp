@@ -2,8 +2,6 @@
 
 #include "window/media/wave_guard.h"
 
-#include <QFile>
-
 #include <SDL.h>
 
 #include <algorithm>
@@ -22,18 +20,6 @@ struct WaveBufferFree {
     void operator()(Uint8* buffer) const { SDL_FreeWAV(buffer); }
 };
 
-std::optional<QByteArray> readBounded(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    // Read one byte past the cap, so a file that grows while we read is caught too.
-    QByteArray bytes = file.read(kMaxWaveFileBytes + 1);
-    if (bytes.size() > kMaxWaveFileBytes || file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
-}
-
 std::optional<std::vector<unsigned char>> convert(const SDL_AudioSpec& source, const Uint8* data, Uint32 length,
                                                   const AudioFormat& target)
 {
@@ -46,7 +32,10 @@ std::optional<std::vector<unsigned char>> convert(const SDL_AudioSpec& source, c
     if (SDL_BuildAudioCVT(&cvt, source.format, source.channels, source.freq, target.sdlFormat, Uint8(target.channels),
                           target.frequency) < 0)
         return std::nullopt;
-    std::vector<unsigned char> buffer(std::size_t(length) * std::size_t(std::max(1, cvt.len_mult)));
+    const std::int64_t working = std::int64_t(length) * std::max(1, cvt.len_mult);
+    if (working > kMaxConversionBytes)
+        return std::nullopt;
+    std::vector<unsigned char> buffer(std::size_t(working), 0);
     std::copy(data, data + length, buffer.begin());
     cvt.buf = buffer.data();
     cvt.len = int(length);
@@ -58,15 +47,13 @@ std::optional<std::vector<unsigned char>> convert(const SDL_AudioSpec& source, c
 
 } // namespace
 
-std::optional<std::vector<unsigned char>> decodeWaveFile(const QString& path, const AudioFormat& target)
+std::optional<std::vector<unsigned char>> decodeWave(QByteArray bytes, const AudioFormat& target)
 {
-    std::optional<QByteArray> bytes = readBounded(path);
-    if (!bytes)
-        return std::nullopt;
-    if (!clampRiffChunkSizes({reinterpret_cast<unsigned char*>(bytes->data()), std::size_t(bytes->size())}))
+    if (bytes.size() > kMaxWaveFileBytes ||
+        !clampRiffChunkSizes({reinterpret_cast<unsigned char*>(bytes.data()), std::size_t(bytes.size())}))
         return std::nullopt;
 
-    SDL_RWops* memory = SDL_RWFromConstMem(bytes->constData(), int(bytes->size()));
+    SDL_RWops* memory = SDL_RWFromConstMem(bytes.constData(), int(bytes.size()));
     if (!memory)
         return std::nullopt;
     SDL_AudioSpec source{};
@@ -76,8 +63,11 @@ std::optional<std::vector<unsigned char>> decodeWaveFile(const QString& path, co
         return std::nullopt;
     std::unique_ptr<Uint8, WaveBufferFree> samples(raw);
 
+    if (length == 0) // a sound of no length is silence, in whichever format it was written
+        return std::vector<unsigned char>();
     const AudioFormat sourceFormat{source.freq, source.format, source.channels};
-    if (sourceFormat.bytesPerSecond() <= 0 || length / sourceFormat.bytesPerSecond() >= kMaxSoundSeconds)
+    if (source.freq < kMinSampleRate || source.freq > kMaxSampleRate || sourceFormat.bytesPerSecond() <= 0 ||
+        length / sourceFormat.bytesPerSecond() >= kMaxSoundSeconds)
         return std::nullopt;
     return convert(source, samples.get(), length, target);
 }

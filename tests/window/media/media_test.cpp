@@ -4,6 +4,7 @@
 // tested with the real program and window (startup_failure_test, window_test).
 #include "window/media/picture_loader.h"
 #include "window/media/sound_player.h"
+#include "window/media/wave_decoder.h"
 #include "window/media/wave_guard.h"
 
 #include "test_media_files.h"
@@ -74,6 +75,8 @@ TEST_F(SoundPlayerTest, EachCallPlaysItsFileWholeAndABrokenFileCostsTheNextSound
             SoundPlayer player(program);
             EXPECT_TRUE(player.hasDevice());
             player.Play("würfeln.wav");
+            // Play returns only near its sound's end: the device has played the first half.
+            EXPECT_EQ(readFile(output).contains(first.first(first.size() / 2)), bytes == good);
             player.Play("gut.wav");
         }
         const QByteArray played = readFile(output);
@@ -140,6 +143,70 @@ TEST(PictureLoader, EachUseShowsTheFileAsItIsThen)
         image.fill(colour);
         ASSERT_TRUE(image.save(dir.filePath("07.bmp"), "BMP"));
         EXPECT_EQ(loadPictureOrExit(dir.path(), "07.bmp").toImage().pixelColor(1, 1), colour) << qPrintable(colour.name());
+    }
+}
+
+// A Windows bitmap with a 40-byte info header and a palette of two colours.
+QByteArray bitmap(qint32 width, qint32 height, quint16 bits, quint32 compression, const QByteArray& data)
+{
+    QByteArray out(14 + 40 + 8, '\0');
+    out[0] = 'B';
+    out[1] = 'M';
+    for (const auto& [offset, value] : {std::pair{2, quint32(out.size() + data.size())}, {10, quint32(out.size())},
+                                        {14, 40u}, {18, quint32(width)}, {22, quint32(height)}, {26, 1u | bits << 16},
+                                        {30, compression}, {46, 2u}, {58, 0xFFFFFFu}})
+        qToLittleEndian(value, out.data() + offset);
+    return out + data; // the data's size is left 0, as some writers do
+}
+
+// Each bitmap is judged by what it holds: whole, cut, or larger than a game needs.
+TEST(PictureDecoder, JudgesEachBitmapByWhatItReallyHolds)
+{
+    // RLE8 for 4 x 2 pixels, then the bitmap's end: three pixels one by one (padded to an
+    // even length), a run of one and the row's end; a run of four and the row's end.
+    const QByteArray rle = QByteArray::fromHex("00030100010001000000" "04010000" "0001");
+    // The oldest header: 12 bytes, 16-bit width and height, 24 bits per pixel, one padded row.
+    const QByteArray core = QByteArray::fromHex("424d1e000000000000001a0000000c00000001000100010018000000ff00");
+    const std::tuple<const char*, QByteArray, const char*> rows[] = {
+        {"1 x 1 with the old 12-byte header", core, ""},
+        {"RLE8 whole", bitmap(4, 2, 8, 1, rle), ""},
+        {"RLE8 cut after its first row", bitmap(4, 2, 8, 1, rle.left(10)), "ist kein gültiges Bild."},
+        {"RLE8 of 2 bytes declaring 20000 x 20000", bitmap(20000, 20000, 8, 1, rle.right(2)), "ist zu groß"},
+    };
+    for (const auto& [what, bytes, cause] : rows) {
+        const DecodedPicture decoded = decodePicture(bytes);
+        const QString expected = QString::fromUtf8(cause);
+        EXPECT_EQ(decoded.cause.left(expected.size()).toStdString(), cause) << what;
+        EXPECT_EQ(decoded.image.isNull(), *cause != 0) << what;
+    }
+}
+
+// An empty mono ADPCM wave (`tag` 2 MS, 17 IMA) at 8 kHz in blocks of 256 bytes, its fmt
+// chunk ending with `extra`.
+QByteArray adpcm(quint16 tag, const QByteArray& extra)
+{
+    QByteArray out = withLe32At(waveImage({8000, 1, 4}, {}), 16, quint32(16 + extra.size())).insert(36, extra);
+    out = withLe32At(withLe32At(out, 20, tag | 1u << 16), 32, 256u | 4u << 16);
+    return withLe32At(out, 4, quint32(out.size() - 8));
+}
+
+TEST(WaveDecoder, AnEmptySoundIsSilenceInEveryFormatAndOneOfMinutesIsRefused)
+{
+    const AudioFormat device{48000, 0x8010, 2}; // SDL's AUDIO_S16LSB
+    // The ADPCM extensions: samples per block, and MS ADPCM's seven standard coefficient pairs.
+    const QByteArray ima = QByteArray::fromHex("0200f901");
+    const QByteArray ms = QByteArray::fromHex("2000f401070000010000000200ff00000000c0004000f0000000cc0130ff880118ff");
+    const std::tuple<const char*, QByteArray, int> rows[] = {
+        {"16-bit PCM", waveImage({8000, 1, 16}, {}), 0},
+        {"mu-law", withLe32At(waveImage({8000, 1, 8}, {}), 20, 7u | 1u << 16), 0},
+        {"IMA ADPCM", adpcm(17, ima), 0},
+        {"MS ADPCM", adpcm(2, ms), 0},
+        {"8-bit PCM at 2 Hz: 299 s in 642 bytes", waveImage({2, 1, 8}, QByteArray(598, '\x80')), -1},
+        {"16-bit stereo at 4194299 Hz, where SDL's resampler overflows", waveImage({4194299, 2, 16}, QByteArray(16, 1)), -1},
+    };
+    for (const auto& [what, bytes, size] : rows) {
+        const auto samples = decodeWave(bytes, device);
+        EXPECT_EQ(samples ? int(samples->size()) : -1, size) << what;
     }
 }
 
