@@ -4,11 +4,16 @@
 // the games last; a game still running after the turn cap is counted and reported, never
 // dropped.
 //
-// Run: build/release/bench/engine/computer_tournament [games] [what]
-//   what: main (computer against random and greedy, the default), depth (win rate against
-//   greedy by search depth and evaluation), pairs (every pair of players, game lengths).
+// Run: build/release/bench/engine/computer_tournament [games] [what] [only]
+//   what: main (computer against random and greedy, the default), levels (each level against
+//   its yardsticks: Stark against Mittel, careful and greedy, Leicht against random and
+//   greedy, with each level's decision times), stark (Stark against Mittel, careful and
+//   greedy, or only the one named third), leicht (Leicht against random and greedy), depth
+//   (win rate against greedy by search depth and evaluation), pairs (every pair of players,
+//   game lengths).
 #include "quiet_table.h"
 
+#include "engine/computer_evaluation.h"
 #include "engine/computer_player.h"
 #include "engine/computer_search.h"
 
@@ -18,6 +23,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -68,6 +74,44 @@ std::optional<Move> greedyMove(const Engine& engine, Player player, std::mt19937
     return best[pick() % best.size()];
 }
 
+// A careful one-move player, the yardstick above greedy: the move with the most of its race
+// gain + 1.5 x the steps it takes with a capture - 1.2 x the steps its own pieces can expect
+// to lose on the opponent's next roll; of equal moves one at random.
+std::optional<Move> carefulMove(const Engine& engine, Player player, std::mt19937& pick)
+{
+    const Position position = engine.position();
+    const Player other = opponentOf(player);
+    const MoveList moves = position.legalMoves(player, engine.wurf());
+    const int ownSteps = stepsToGo(position, player), otherSteps = stepsToGo(position, other);
+    std::vector<Move> best;
+    double bestScore = 0.0;
+    for (const Move move : moves) {
+        Position after = position;
+        after.play(player, move);
+        const double score = after.hasWon(player)
+                                 ? 1e9
+                                 : (ownSteps - stepsToGo(after, player)) + 1.5 * (stepsToGo(after, other) - otherSteps) -
+                                       1.2 * expectedCapture(after, other, 0.0);
+        if (best.empty() || score > bestScore + 1e-9) {
+            best.clear();
+            bestScore = score;
+        }
+        if (score >= bestScore - 1e-9)
+            best.push_back(move);
+    }
+    if (best.empty())
+        return std::nullopt;
+    return best[pick() % best.size()];
+}
+
+double quantile(std::vector<double> values, double q)
+{
+    if (values.empty())
+        return 0.0;
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, static_cast<std::size_t>(q * values.size()))];
+}
+
 std::vector<double> decisionMicros, decisionWallMicros;
 
 // The processor time of this thread: the machine is shared, and a decision's wall time
@@ -80,18 +124,33 @@ double threadMicros()
 }
 
 // The computer exactly as the window asks it, timed.
-std::optional<Move> computerMove(const Engine& engine, Player, std::mt19937&)
+std::optional<Move> computerMove(const Engine& engine, ComputerLevel level, std::vector<double>& micros)
 {
     const double start = threadMicros();
     const auto wallStart = std::chrono::steady_clock::now();
-    const auto choice = chooseComputerMove(engine);
-    decisionMicros.push_back(threadMicros() - start);
+    const auto choice = chooseComputerMove(engine, level);
+    micros.push_back(threadMicros() - start);
     decisionWallMicros.push_back(
         std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - wallStart).count());
     if (!choice)
         return std::nullopt;
     return Move{squareOf(*cellWithIndex(choice->piece.letter, choice->piece.index)),
                 squareOf(*cellWithIndex(choice->destination.letter, choice->destination.index))};
+}
+
+std::map<ComputerLevel, std::vector<double>> levelMicros;
+
+Policy computerAt(ComputerLevel level)
+{
+    return [level](const Engine& engine, Player, std::mt19937&) {
+        return computerMove(engine, level, level == ComputerLevel::Mittel ? decisionMicros : levelMicros[level]);
+    };
+}
+
+void printTimes(const char* who, const std::vector<double>& micros)
+{
+    std::printf("processor time per decision of %s over %zu decisions: median %.0f us, p99 %.0f us, max %.0f us\n",
+                who, micros.size(), quantile(micros, 0.5), quantile(micros, 0.99), quantile(micros, 1.0));
 }
 
 Policy searching(SearchSettings settings)
@@ -142,14 +201,6 @@ GameResult playGame(const Policy& silber, const Policy& gold, unsigned seed)
     return result;
 }
 
-double quantile(std::vector<double> values, double q)
-{
-    if (values.empty())
-        return 0.0;
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, static_cast<std::size_t>(q * values.size()))];
-}
-
 struct MatchResult {
     int games = 0, wins = 0, capped = 0;
     std::vector<double> turns;
@@ -196,7 +247,11 @@ int main(int argc, char** argv)
     using namespace bramlow::bench;
     const int games = argc > 1 ? std::atoi(argv[1]) : 10'000;
     const std::string what = argc > 2 ? argv[2] : "main";
-    const Contestant computer{"computer", computerMove};
+    const Contestant computer{"computer", computerAt(ComputerLevel::Mittel)};
+    const Contestant leicht{"Leicht", computerAt(ComputerLevel::Leicht)};
+    const Contestant mittel{"Mittel", computerAt(ComputerLevel::Mittel)};
+    const Contestant stark{"Stark", computerAt(ComputerLevel::Stark)};
+    const Contestant careful{"careful", carefulMove};
     const Contestant random{"random", randomMove};
     const Contestant greedy{"greedy", greedyMove};
     std::printf("turn cap %d; a turn is one roll of one player\n", turnCap);
@@ -209,6 +264,30 @@ int main(int argc, char** argv)
                     quantile(decisionMicros, 1.0));
         std::printf("wall time per decision, other programs sharing the machine: median %.0f us, p99 %.0f us\n",
                     quantile(decisionWallMicros, 0.5), quantile(decisionWallMicros, 0.99));
+    } else if (what == "levels") {
+        printRow("Stark against Mittel", match(stark, mittel, games, 5'000'000u));
+        printRow("Stark against careful", match(stark, careful, games, 6'000'000u));
+        printRow("Stark against greedy", match(stark, greedy, games, 7'000'000u));
+        printRow("Leicht against random", match(leicht, random, games, 8'000'000u));
+        printRow("Leicht against greedy", match(leicht, greedy, games, 9'000'000u));
+        printRow("Mittel against careful", match(mittel, careful, games, 10'000'000u));
+        printTimes("Stark", levelMicros[ComputerLevel::Stark]);
+        printTimes("Mittel", decisionMicros);
+        printTimes("Leicht", levelMicros[ComputerLevel::Leicht]);
+    } else if (what == "stark") {
+        // Stark against its three yardsticks, or against the one named third (Mittel,
+        // careful, greedy), so that the three can run side by side.
+        const std::string only = argc > 3 ? argv[3] : "";
+        if (only.empty() || only == "Mittel")
+            printRow("Stark against Mittel", match(stark, mittel, games, 5'000'000u));
+        if (only.empty() || only == "careful")
+            printRow("Stark against careful", match(stark, careful, games, 6'000'000u));
+        if (only.empty() || only == "greedy")
+            printRow("Stark against greedy", match(stark, greedy, games, 7'000'000u));
+        printTimes("Stark", levelMicros[ComputerLevel::Stark]);
+    } else if (what == "leicht") {
+        printRow("Leicht against random", match(leicht, random, games, 8'000'000u));
+        printRow("Leicht against greedy", match(leicht, greedy, games, 9'000'000u));
     } else if (what == "depth") {
         const EvaluationWeights raceOnly{1.0, 0.0, 0.0, 0.0};
         printRow("depth 1, race only vs greedy", match({"", searching({1, 1, raceOnly})}, greedy, games, 3'000'000u));
@@ -217,13 +296,13 @@ int main(int argc, char** argv)
         printRow("depth 2 (8 kept), full vs greedy", match({"", searching({2, 8, {}})}, greedy, games, 3'000'000u));
         printRow("depth 2 (all), full vs greedy", match({"", searching({2, 1000, {}})}, greedy, games, 3'000'000u));
     } else if (what == "pairs") {
-        const Contestant all[] = {computer, random, greedy};
+        const Contestant all[] = {stark, computer, careful, leicht, random, greedy};
         for (const Contestant& a : all) {
             for (const Contestant& b : all)
                 printRow(a.name + " against " + b.name, match(a, b, games, 4'000'000u));
         }
     } else {
-        std::fprintf(stderr, "unknown \"%s\": main, depth or pairs\n", what.c_str());
+        std::fprintf(stderr, "unknown \"%s\": main, levels, stark, leicht, depth or pairs\n", what.c_str());
         return 2;
     }
     return 0;

@@ -26,8 +26,8 @@ const SquareSet& boardSquares()
     return board;
 }
 
-// The steps `hunter` can expect to take from the other player with its next roll: for each
-// face, the most advanced piece it can land on, weighed by the face's odds.
+} // namespace
+
 double expectedCapture(const Position& position, Player hunter, double bonus)
 {
     const Player prey = opponentOf(hunter);
@@ -54,8 +54,6 @@ double expectedCapture(const Position& position, Player hunter, double bonus)
     }
     return expected;
 }
-
-} // namespace
 
 int stepsToGo(const Position& position, Player player)
 {

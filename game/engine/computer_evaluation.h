@@ -22,6 +22,11 @@ inline constexpr double wonValue = 10'000.0;
 // up or down the pieces must go to fill its free cells (the closest pairing).
 int stepsToGo(const Position& position, Player player);
 
+// The steps `hunter` can expect to take from the other player with its next roll: for each
+// face, the progress of the most advanced piece it can land on plus `bonus`, weighed by the
+// face's odds.
+double expectedCapture(const Position& position, Player hunter, double bonus);
+
 // The position's value for `me` when `toMove` rolls next.
 double evaluate(const Position& position, Player me, Player toMove, const EvaluationWeights& weights);
 

@@ -24,10 +24,19 @@ struct ComputerMove {
     bool operator==(const ComputerMove&) const = default;
 };
 
+// How well the computer plays. Leicht plays like a beginner (forward, and a capture it
+// sees), Mittel searches two moves deep, Stark searches three with a judgement fitted to
+// the outcomes of played games (beginner_move.h, computer_search.h, strong_search.h).
+enum class ComputerLevel { Leicht, Mittel, Stark };
+
 // The move the computer makes for the player whose turn the window shows, after the roll
 // that the engine holds (engine.wurf()); empty when no move is legal for that roll (the
 // computer then ends the turn with the logo) or when no player's turn is shown. Reads the
-// position through the engine; changes nothing.
+// position through the engine; changes nothing. Every level is deterministic: the same
+// position and roll give the same move.
+std::optional<ComputerMove> chooseComputerMove(const Engine& engine, ComputerLevel level);
+
+// Mittel.
 std::optional<ComputerMove> chooseComputerMove(const Engine& engine);
 
 } // namespace bramlow

@@ -9,10 +9,18 @@ float DefaultRandomSource::next()
     return static_cast<float>(generator_() >> 8) * scale;
 }
 
-RandomSource& processRandomSource()
+namespace {
+
+DefaultRandomSource& processSource()
 {
     static DefaultRandomSource source;
     return source;
 }
+
+} // namespace
+
+RandomSource& processRandomSource() { return processSource(); }
+
+void seedProcessRandomSource(std::uint32_t seed) { processSource().seed(seed); }
 
 } // namespace bramlow

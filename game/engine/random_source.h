@@ -1,6 +1,7 @@
 #pragma once
 // Uniform pseudo-random numbers in [0, 1), single precision.
 
+#include <cstdint>
 #include <random>
 
 namespace bramlow {
@@ -18,6 +19,8 @@ public:
 class DefaultRandomSource final : public RandomSource {
 public:
     float next() override;
+    // Starts the sequence afresh from `seed`: only for a player who asks for new dice.
+    void seed(std::uint32_t seed) { generator_.seed(seed); }
 
 private:
     std::mt19937 generator_;
@@ -26,5 +29,9 @@ private:
 // One source per process, default-seeded and never reseeded, so every start of the
 // program replays the same sequence of draws.
 RandomSource& processRandomSource();
+
+// Seeds the process-wide source once, before the first draw, for a player who wants other
+// dice at every start; without it the sequence stays the fixed one.
+void seedProcessRandomSource(std::uint32_t seed);
 
 } // namespace bramlow

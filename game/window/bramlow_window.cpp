@@ -357,6 +357,7 @@ void BramlowWindow::setText(TextBox box, const std::string& text)
     narration_.textWritten(box, text);
     if (box == TextBox::ausgabe2)
         showWhatReacts();
+    emit textWritten(box);
 }
 
 void BramlowWindow::setMessage(const std::string& caption)

@@ -112,6 +112,8 @@ signals:
     void aboutRequested();
     // An action was taken and recorded as `lines` (the action, maybe a check value).
     void actionRecorded(const bramlow::RecordEntries& lines);
+    // The engine wrote a text box (the statistics watch for a win).
+    void textWritten(TextBox box);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

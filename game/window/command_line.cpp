@@ -63,6 +63,19 @@ bool readJoin(const QString& value, CommandLine& into)
     return address.error.isEmpty();
 }
 
+bool readLevel(const QString& value, CommandLine& into)
+{
+    if (value == QLatin1String("leicht"))
+        into.level = ComputerLevel::Leicht;
+    else if (value == QLatin1String("mittel"))
+        into.level = ComputerLevel::Mittel;
+    else if (value == QLatin1String("stark"))
+        into.level = ComputerLevel::Stark;
+    else
+        return false;
+    return true;
+}
+
 // A new option is one more row here and one more member of CommandLine.
 const Option kOptions[] = {
     {QLatin1String("--computer"), readComputer,
@@ -71,6 +84,7 @@ const Option kOptions[] = {
     {QLatin1String("--side"), readSide, QLatin1String("--side=silber und --side=gold")},
     {QLatin1String("--code"), readCode, QLatin1String("sechs Ziffern, etwa --code=042917")},
     {QLatin1String("--join"), readJoin, QLatin1String("--join=RECHNER und --join=RECHNER:PORT")},
+    {QLatin1String("--level"), readLevel, QLatin1String("--level=leicht, --level=mittel und --level=stark")},
 };
 
 // The option that `argument` gives ("--name" alone or "--name=value"), or none.

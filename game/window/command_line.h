@@ -4,6 +4,8 @@
 // -platform) are left to Qt, as are the values of Qt's options; the one argument without a
 // leading "-" is a saved game to load.
 
+#include "engine/computer_player.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +22,8 @@ struct CommandLine {
     // --computer=silber|gold|beide|keiner; nothing when the command line does not choose.
     // "beide" is the demo.
     std::optional<ComputerSides> computer;
+    // --level=leicht|mittel|stark: how well the computer plays.
+    std::optional<ComputerLevel> level;
 
     // FILE.bramlow: a saved game, loaded once the window is up (a double-click in a file
     // manager). Nothing when none is given.

@@ -78,7 +78,7 @@ bool ComputerTurns::clickOnce()
         plan_.reset();
         window_->wuerfel_Click();
     } else if (phase == prompt::select) {
-        plan_ = chooseComputerMove(window_->engine());
+        plan_ = chooseComputerMove(window_->engine(), options_.level());
         if (plan_)
             clickCell(plan_->piece);
         else
@@ -88,7 +88,7 @@ bool ComputerTurns::clickOnce()
         // the computer would move it, if that is its best move; else the turn ends.
         const std::string lifted = window_->text(TextBox::speicher);
         if (!plan_ || fieldName(plan_->piece) != lifted)
-            plan_ = chooseComputerMove(window_->engine());
+            plan_ = chooseComputerMove(window_->engine(), options_.level());
         // A destination the rules refused is not clicked again: the turn ends instead.
         if (plan_ && fieldName(plan_->piece) == lifted && plan_ != clicked_) {
             clickCell(plan_->destination);

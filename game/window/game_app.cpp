@@ -52,6 +52,7 @@ void GameApp::openMainWindow()
     connect(window, &QObject::destroyed, this, &GameApp::mainWindowGone);
     options_.addMenuTo(*window->menuBar());
     addNetworkMenu(*window->menuBar(), network_, window);
+    gameMenu_.attach(window);
     // While the computer plays both sides, the title says how the demo ends.
     const auto followOptions = [this, window] {
         window->setSoundOn(options_.soundOn());

@@ -8,6 +8,7 @@
 #include "bramlow_window.h"
 #include "computer_turns.h"
 #include "demo_interruption.h"
+#include "game_menu.h"
 #include "game_options.h"
 #include "network/network_play.h"
 #include "record/journal.h"
@@ -43,6 +44,7 @@ public:
     NetworkPlay& network() { return network_; }
     // The record entries of the main window; nullptr while none is open.
     RecordMenu* recordMenu() const { return recordMenu_; }
+    GameMenu& gameMenu() { return gameMenu_; }
 
 signals:
     // The last window of the program has closed; main() ends the event loop on it.
@@ -66,6 +68,7 @@ private:
     // After the sides: it unseats its peer as it goes.
     NetworkPlay network_{*this};
     QPointer<RecordMenu> recordMenu_;
+    GameMenu gameMenu_{options_};
 };
 
 } // namespace bramlow

@@ -36,6 +36,8 @@ GameOptions::GameOptions()
     setUpEntry(computerSilber_, "menuComputerSilber", "Optionen/ComputerSpieltSilber", false);
     setUpEntry(computerGold_, "menuComputerGold", "Optionen/ComputerSpieltGold", false);
     setUpEntry(sound_, "menuTon", "Optionen/Ton", true);
+    setUpEntry(freshDice_, "menuNeueWuerfelfolge", "Optionen/NeueWuerfelfolge", false);
+    connect(&levels_, &LevelChoice::saveFailed, this, &GameOptions::saveFailed);
 }
 
 void GameOptions::setUpEntry(QAction& entry, const char* objectName, const char* key, bool byDefault)
@@ -74,6 +76,9 @@ void GameOptions::addMenuTo(QMenuBar& bar)
     menu->addAction(&computerGold_);
     menu->addSeparator();
     menu->addAction(&sound_);
+    menu->addSeparator();
+    levels_.addMenuTo(*menu);
+    menu->addAction(&freshDice_);
     bar.insertMenu(bar.actions().value(1), menu);
 }
 

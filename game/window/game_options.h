@@ -1,9 +1,11 @@
 #pragma once
-// The menu "Optionen": whether the computer plays Silber, Gold or both (the demo), and
-// whether sounds are played. A person's choice in the menu is saved with QSettings and
-// holds from the next start on; the command line's choice holds for one run only.
+// The menu "Optionen": whether the computer plays Silber, Gold or both (the demo), how well
+// it plays, whether sounds are played, and whether the dice are new at every start. A
+// person's choice in the menu is saved with QSettings and holds from the next start on;
+// the command line's choice holds for one run only.
 
 #include "command_line.h"
+#include "level_choice.h"
 #include "engine/player.h"
 
 #include <QAction>
@@ -24,6 +26,10 @@ public:
     // The computer plays both sides: it also starts every game itself.
     bool demo() const { return computerPlays(Player::silber) && computerPlays(Player::gold); }
     bool soundOn() const { return sound_.isChecked(); }
+    ComputerLevel level() const { return levels_.level(); }
+    LevelChoice& levels() { return levels_; }
+    // Read at start only: on, the dice are seeded from the system's random device then.
+    bool freshDiceOn() const { return freshDice_.isChecked(); }
 
     // Ticks the two computer entries as given, without saving them.
     void setComputerForThisRun(ComputerSides sides);
@@ -43,6 +49,8 @@ private:
     QAction computerSilber_{QStringLiteral("Computer spielt &Silber")};
     QAction computerGold_{QStringLiteral("Computer spielt &Gold")};
     QAction sound_{QStringLiteral("&Ton")};
+    LevelChoice levels_;
+    QAction freshDice_{QStringLiteral("Neue &Würfelfolge bei jedem Start")};
 };
 
 } // namespace bramlow

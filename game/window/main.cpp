@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "engine/random_source.h"
 #include "game_app.h"
 #include "window/media/fatal_error.h"
 #include "window/media/program_folder.h"
@@ -6,6 +7,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <random>
 
 int main(int argc, char* argv[])
 {
@@ -23,6 +25,11 @@ int main(int argc, char* argv[])
     bramlow::GameApp game(bramlow::programFolder());
     if (commandLine.computer)
         game.options().setComputerForThisRun(*commandLine.computer);
+    if (commandLine.level)
+        game.options().levels().setLevelForThisRun(*commandLine.level);
+    // Read at start only: on, this run's dice differ from every other's.
+    if (game.options().freshDiceOn())
+        bramlow::seedProcessRandomSource(std::random_device{}());
     QObject::connect(&game, &bramlow::GameApp::noWindowLeft, &app, &QCoreApplication::quit);
     game.start();
     if (commandLine.recordFile)

@@ -1,14 +1,26 @@
 // The computer's choice as the window asks for it: the move that is clearly best where there
-// is one, and nothing without a player's turn. Whole games through the engine's handlers are
-// played by bench/engine/computer_tournament, which stops at the first move the engine refuses.
+// is one, the endgames that a one-move look gets wrong, and at every level a move the engine
+// takes whenever one exists. Strength is measured by bench/engine/computer_tournament.
 #include "engine_table.h"
+#include "generator_check.h"
 
 #include "engine/computer_player.h"
+
+#include <sstream>
 
 namespace bramlow::test {
 namespace {
 
 std::string nameOf(const CellClick& click) { return click.letter + std::to_string(click.index); }
+
+std::string chosen(GameTable& table, const std::string& player, int roll, ComputerLevel level)
+{
+    table.setTexts(player, "Bitte wuerfeln!");
+    table.draws = {static_cast<float>((roll - 0.75) / 5.4)};
+    table.engine.wuerfel_Click();
+    const auto move = chooseComputerMove(table.engine, level);
+    return move ? nameOf(move->piece) + " " + nameOf(move->destination) : " ";
+}
 
 // Silber's eighth piece stands on b78 a step from s27, Gold's on b68 a step below it and
 // four from g27.
@@ -22,14 +34,92 @@ TEST(ComputerPlayer, takesTheWinOrTheCaptureThatIsClearlyBest)
         {"gold wins", goldTurn, 4, "b68", "g27"},
         {"no turn after a win", "Glückwunsch!\r\nGewonnen hat Spieler Gold", 4, "", ""},
     };
-    for (const auto& [name, player, roll, from, to] : rows) {
+    for (const auto level : {ComputerLevel::Mittel, ComputerLevel::Stark}) {
+        for (const auto& [name, player, roll, from, to] : rows) {
+            GameTable table;
+            table.setPosition(oneStepEach);
+            EXPECT_EQ(chosen(table, player, roll, level), from + " " + to) << name << ", level " << int(level);
+        }
+    }
+    // The beginner goes forward and misses the capture beside it, unless it lies straight ahead.
+    const std::tuple<std::string, int, std::string> beginner[] = {
+        {silberTurn, 1, "b78 s27"}, {goldTurn, 1, "b68 b78"}, {goldTurn, 2, "b68 b88"}};
+    for (const auto& [player, roll, move] : beginner) {
         GameTable table;
         table.setPosition(oneStepEach);
-        table.setTexts(player, "Bitte wuerfeln!");
-        table.draws = {static_cast<float>((roll - 0.75) / 5.4)};
-        table.engine.wuerfel_Click();
-        const auto move = chooseComputerMove(table.engine);
-        EXPECT_EQ(move ? nameOf(move->piece) + " " + nameOf(move->destination) : " ", from + " " + to) << name;
+        EXPECT_EQ(chosen(table, player, roll, ComputerLevel::Leicht), move) << player << ", roll " << roll;
+    }
+}
+
+// "g16 g17 b63; b66 s25" (Gold's pieces, then Silber's; "g22-g26" a run of cells) as a
+// diagram.
+Diagram diagramOf(const std::string& pieces)
+{
+    Diagram rows = {"+........+", "..........", "..........", "..........", "..........",
+                    "..........", "..........", "..........", "..........", "+........+"};
+    std::istringstream words(pieces);
+    char symbol = 'G';
+    for (std::string word; words >> word;) {
+        const bool last = word.back() == ';';
+        if (last)
+            word.pop_back();
+        const char letter = word[0];
+        const int first = word[1] - '0', from = word[2] - '0';
+        const int to = word.size() > 3 ? word.back() - '0' : from; // "g22-g26"
+        for (int second = from; second <= to; ++second) {
+            auto& at = letter == 'b' ? rows[9 - first][second]
+                     : letter == 's' ? rows[9 - second][first == 1 ? 0 : 9]
+                                     : rows[first == 1 ? 9 : 0][second];
+            at = symbol;
+        }
+        if (last)
+            symbol = 'S';
+    }
+    return rows;
+}
+
+// Gold to move in a race it leads: the advanced piece that Silber can still reach goes into
+// the target row sideways, rather than a fresh piece out of the start row.
+TEST(ComputerPlayer, starkBringsTheExposedPieceHomeInTheEndgame)
+{
+    const std::tuple<const char*, int, std::string> rows[] = {
+        {"g16 g17 g18 b63 g22 g23 g25 g27; b66 b78 b81 b87 b88 s25 s27 s28", 5, "b63 g21"},
+        {"g18 b85 g22-g26 g28; b41 b68 b86 b88 s17 s18 s25 s27", 5, "b85 g21"},
+        {"g18 b81 g22 g24-g28; b51 b64 b78 b83 b85 b86 s27 s28", 1, "b81 g21"},
+        {"g18 b72 g22 g23 g25-g28; b51 b64 b74 b76 b84 b87 b88 s28", 3, "b72 g21"},
+    };
+    for (const auto& [pieces, roll, move] : rows) {
+        GameTable table;
+        table.setPosition(diagramOf(pieces));
+        EXPECT_EQ(chosen(table, goldTurn, roll, ComputerLevel::Stark), move) << pieces << ", roll " << roll;
+    }
+}
+
+// On random positions every level's move is taken by the engine and ends the turn, and a
+// level passes only when no move exists.
+TEST(ComputerPlayer, everyLevelMovesLegallyAndPassesOnlyWithoutAMove)
+{
+    QuietTable table;
+    std::mt19937 random(20261208u);
+    for (int i = 0; i < 300; ++i) {
+        const Position position = randomPosition(random);
+        const Player player = i % 2 == 0 ? Player::silber : Player::gold;
+        const int roll = 1 + i / 2 % 6;
+        if (position.hasWon(Player::silber) || position.hasWon(Player::gold))
+            continue;
+        const bool canMove = !position.legalMoves(player, roll).empty();
+        for (const auto level : {ComputerLevel::Leicht, ComputerLevel::Mittel, ComputerLevel::Stark}) {
+            table.setUp(position, player, roll);
+            const auto move = chooseComputerMove(table.engine, level);
+            ASSERT_EQ(move.has_value(), canMove) << "position " << i << ", level " << int(level);
+            if (!move)
+                continue;
+            table.click(*cellWithIndex(move->piece.letter, move->piece.index));
+            table.click(*cellWithIndex(move->destination.letter, move->destination.index));
+            EXPECT_TRUE(table.texts[1] == "Bitte wuerfeln!" || table.texts[1].empty())
+                << "position " << i << ", level " << int(level) << ": " << nameOf(move->piece) << " "
+                << nameOf(move->destination) << " refused";
+        }
     }
 }
 

@@ -47,6 +47,13 @@ TEST(CommandLine, ReadsEachOptionAndNamesABadValue)
         EXPECT_EQ(chosen(arguments), expected) << arguments.join(' ').toStdString();
 }
 
+TEST(CommandLine, ReadsTheComputersLevel)
+{
+    EXPECT_EQ(readCommandLine({"--level=stark"}).level, ComputerLevel::Stark);
+    EXPECT_EQ(readCommandLine({"--level=mittel", "--computer=gold", "--level=leicht"}).level, ComputerLevel::Leicht);
+    EXPECT_TRUE(readCommandLine({"--level=Stark"}).error.contains(QStringLiteral("„Stark“ für --level. Erlaubt sind --level=leicht")));
+}
+
 TEST(CommandLine, TakesOneSavedGameButNotTheValueOfAQtOption)
 {
     EXPECT_EQ(readCommandLine({"-platform", "xcb", "--computer=gold", "partie.bramlow"}).recordFile, "partie.bramlow");

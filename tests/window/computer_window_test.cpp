@@ -1,11 +1,14 @@
 // The computer at the real main window, sound off and without pauses: a whole demo game to
 // its winner and on into the next until a person's key ends it, a person taking back a
-// side mid-turn, and the options kept across starts.
+// side mid-turn, the options kept across starts, the hint that changes nothing, and the
+// statistics of won and lost games.
 
 #include "engine_invariants.h"
+#include "engine/computer_player.h"
 #include "window/game_app.h"
 #include "window/media/picture_box.h"
 
+#include <QLabel>
 #include <QMenu>
 #include <QSettings>
 #include <QTest>
@@ -27,6 +30,17 @@ bool resetSettings(const QVariant& sound)
 }
 
 QList<QAction*> entries(const GameApp& app) { return app.mainWindow()->findChild<QMenu*>("menuOptionen")->actions(); }
+
+// The entry of any menu of the main window by its object name.
+QAction* entryNamed(const GameApp& app, const QString& name)
+{
+    for (const QMenu* menu : app.mainWindow()->findChildren<QMenu*>()) {
+        for (QAction* entry : menu->actions())
+            if (entry->objectName() == name)
+                return entry;
+    }
+    return nullptr;
+}
 
 // A left click at the middle of `target`, as the window system delivers it.
 void clickThroughWindow(QWidget* target)
@@ -114,6 +128,70 @@ TEST_F(Computer, OptionsStartOffWithSoundAndKeepAPersonsChoiceButNotTheCommandLi
     // Without saved choices, and with one that is no truth value, every entry has its default.
     resetSettings("vielleicht");
     EXPECT_EQ(flags(GameOptions()), std::tuple(false, false, true));
+}
+
+TEST_F(Computer, LevelAndNewDiceKeepAPersonsChoiceButNotTheCommandLinesAndStartAsMittelAndOff)
+{
+    app_.start();
+    EXPECT_EQ(app_.options().level(), ComputerLevel::Mittel);
+    EXPECT_FALSE(app_.options().freshDiceOn());
+    entryNamed(app_, "menuStaerkestark")->trigger();
+    entryNamed(app_, "menuNeueWuerfelfolge")->trigger();
+    app_.options().levels().setLevelForThisRun(ComputerLevel::Leicht);
+    EXPECT_EQ(app_.options().level(), ComputerLevel::Leicht);
+    EXPECT_EQ(GameOptions().level(), ComputerLevel::Stark);
+    EXPECT_TRUE(GameOptions().freshDiceOn());
+    QSettings(QStringLiteral("bramlow"), QStringLiteral("bramlow")).setValue("Optionen/Spielstaerke", "schwer");
+    EXPECT_EQ(GameOptions().level(), ComputerLevel::Mittel);
+}
+
+// In the person's select phase T frames the two cells of Stark's move and leaves the game
+// as it was; on the computer's side it does nothing.
+TEST_F(Computer, TippFramesStarksMoveAndChangesNothing)
+{
+    app_.start();
+    window().neu_but_Click();
+    window().wuerfel_Click();
+    const auto before = std::tuple(window().engine().position(), text(TextBox::ausgabe1), text(TextBox::ausgabe2));
+    const auto move = chooseComputerMove(window().engine(), ComputerLevel::Stark);
+    ASSERT_TRUE(move);
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    QTest::keyClick(window().windowHandle(), Qt::Key_T);
+    MoveHint& hint = app_.gameMenu().hint();
+    const CellClick cells[] = {move->piece, move->destination};
+    for (int i = 0; i < 2; ++i) {
+        const QWidget* cell = window().cell(cells[i].letter == 'b' ? CellArray::b : cells[i].letter == 's' ? CellArray::s : CellArray::g, cells[i].index);
+        ASSERT_TRUE(hint.frame(i) && hint.frame(i)->isVisible()) << i;
+        EXPECT_EQ(hint.frame(i)->geometry(), QRect(cell->mapTo(window().form(), QPoint()), cell->size())) << i;
+    }
+    EXPECT_EQ(std::tuple(window().engine().position(), text(TextBox::ausgabe1), text(TextBox::ausgabe2)), before);
+    app_.options().setComputerForThisRun({true, true});
+    EXPECT_EQ(hint.show(window()), "");
+}
+
+TEST_F(Computer, StatistikCountsEachGameAgainstTheComputerOnceAtTheLevelOfItsEnd)
+{
+    app_.start();
+    const auto win = [this](const char* winner) {
+        window().setText(TextBox::ausgabe1, std::string("Glückwunsch!\r\nGewonnen hat Spieler ") + winner);
+    };
+    app_.options().setComputerForThisRun({true, false});
+    app_.options().levels().setLevelForThisRun(ComputerLevel::Stark);
+    win("Gold");
+    win("Gold"); // announced again after a click on the logo: the same game
+    window().setText(TextBox::ausgabe1, "Es spielt Spieler Silber");
+    win("Silber");
+    app_.options().setComputerForThisRun({true, true});
+    window().setText(TextBox::ausgabe1, "Es spielt Spieler Silber");
+    win("Silber"); // the demo counts for nobody
+    GameStatistics& statistics = app_.gameMenu().statistics();
+    const LevelRecord stark = statistics.record(ComputerLevel::Stark), mittel = statistics.record(ComputerLevel::Mittel);
+    EXPECT_EQ(std::tuple(stark.wins, stark.losses, mittel.wins, mittel.losses), std::tuple(1, 1, 0, 0));
+    entryNamed(app_, "menuStatistik")->trigger();
+    ASSERT_TRUE(statistics.window());
+    EXPECT_EQ(statistics.window()->windowTitle(), "Statistik");
+    EXPECT_EQ(statistics.window()->findChild<QLabel*>("anzahl21")->text(), "1");
 }
 
 } // namespace

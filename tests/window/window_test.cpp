@@ -248,7 +248,8 @@ TEST_F(Window, TabRunsFromNeuesSpielThroughTheTextBoxesAndTheMenusCarryTheirShor
     EXPECT_EQ(menus, QStringList({"&Datei:", "&neues Spiel Ctrl+N", "&Letzte Partie fortsetzen Ctrl+L",
                                   "Partie &speichern… Ctrl+S", "Partie l&aden… Ctrl+O", "Zug &zurücknehmen Ctrl+Z",
                                   "&Ende Ctrl+Q", "&Optionen:", "Computer spielt &Silber ", "Computer spielt &Gold ",
-                                  " ", "&Ton ", "&Spiel:", "&Würfeln W", "&Zug beenden E", " ", "&Vollbild F11",
+                                  " ", "&Ton ", " ", "S&pielstärke ", "Neue &Würfelfolge bei jedem Start ", "&Spiel:",
+                                  "&Würfeln W", "&Zug beenden E", " ", "&Vollbild F11", " ", "&Tipp T", "St&atistik ",
                                   "&Netzwerk:", "Partie &eröffnen… ", "Partie &beitreten… ", "Verbindung &trennen ",
                                   "&Hilfe:", "&Hilfe Ctrl+H", "&Spielregeln F1"}));
 }

@@ -1,0 +1,30 @@
+#pragma once
+// The search of the level Stark: expectimax over the own move, every roll of the opponent
+// with the die's odds and their answer, every roll after that and the own answer, judged
+// by the fitted chance of winning (strong_evaluation.h). Values lie in -1..1, so a chance
+// node can stop once the rolls still to come can no longer lift it above the best move
+// found or drop it below what the opponent already has (Star1), and the moves at each
+// node are looked at best first, so that these cuts come early.
+
+#include "engine/position.h"
+
+#include <optional>
+
+namespace bramlow {
+
+struct StrongSettings {
+    // Moves looked at in turn: 3 is own move, opponent's answer, own answer.
+    int depth = 3;
+    // How many moves, best first by the judgement right after them, are searched deeper
+    // at the root and at the nodes inside; the last move before the judgement is always
+    // chosen from all.
+    int rootWidth = 6;
+    int innerWidth = 4;
+};
+
+// The move with the highest expected value for `player`, who has rolled `roll`; nothing
+// when no move is legal. Deterministic: of equal moves the first in the order of the
+// judgement is kept.
+std::optional<Move> strongMove(const Position& position, Player player, int roll, const StrongSettings& settings = {});
+
+} // namespace bramlow
