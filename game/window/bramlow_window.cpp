@@ -357,7 +357,9 @@ void BramlowWindow::setText(TextBox box, const std::string& text)
     narration_.textWritten(box, text);
     if (box == TextBox::ausgabe2)
         showWhatReacts();
-    emit textWritten(box);
+    // A replay shows again what was played before: a win in it is no new win.
+    if (!replaying_)
+        emit textWritten(box);
 }
 
 void BramlowWindow::setMessage(const std::string& caption)

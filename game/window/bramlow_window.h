@@ -112,7 +112,7 @@ signals:
     void aboutRequested();
     // An action was taken and recorded as `lines` (the action, maybe a check value).
     void actionRecorded(const bramlow::RecordEntries& lines);
-    // The engine wrote a text box (the statistics watch for a win).
+    // The engine wrote a text box in play, not in a replay (the statistics watch for a win).
     void textWritten(TextBox box);
 
 protected:
