@@ -5,17 +5,46 @@
 #include "window/media/program_folder.h"
 #include "window/media/twips.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonObject>
 #include <QPluginLoader>
 #include <QTemporaryDir>
 
+#include <elf.h>
+
+#include <cstring>
 #include <optional>
 
 namespace bramlow {
 
 namespace {
 constexpr qint64 kMaxCopiedLibraryBytes = 64 * 1024 * 1024; // 20 times the library's size
+
+// False for a 64-bit ELF file cut short: a segment, the program headers or the section
+// table reaching past its end. The loader maps segments beyond the end all the same, and a
+// page there faults only when the program first touches it, long after loading; whether
+// Qt's own reader notices depends on where the cut falls. Anything else is left to Qt.
+bool libraryComplete(const QString& path)
+{
+    QFile file(path);
+    Elf64_Ehdr header;
+    if (!file.open(QIODevice::ReadOnly) || file.read(reinterpret_cast<char*>(&header), sizeof header) != sizeof header
+        || std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0 || header.e_ident[EI_CLASS] != ELFCLASS64)
+        return true;
+    const quint64 size = quint64(file.size());
+    const auto within = [size](quint64 offset, quint64 length) { return offset <= size && length <= size - offset; };
+    if (header.e_phentsize != sizeof(Elf64_Phdr) || !within(header.e_phoff, quint64(header.e_phnum) * sizeof(Elf64_Phdr))
+        || !within(header.e_shoff, quint64(header.e_shnum) * header.e_shentsize) || !file.seek(qint64(header.e_phoff)))
+        return false;
+    for (int i = 0; i < header.e_phnum; ++i) {
+        Elf64_Phdr segment;
+        if (file.read(reinterpret_cast<char*>(&segment), sizeof segment) != sizeof segment
+            || !within(segment.p_offset, segment.p_filesz))
+            return false;
+    }
+    return true;
+}
 } // namespace
 
 TrellControlFactory* loadControlFactory(const QString& programDir, QString& cause)
@@ -46,6 +75,10 @@ TrellControlFactory* loadControlFactory(const QString& programDir, QString& caus
             cause = QStringLiteral("Die Datei kann nicht gelesen werden.");
             return nullptr;
         }
+    }
+    if (!libraryComplete(loaded)) {
+        cause = QStringLiteral("Die Datei ist unvollständig.");
+        return nullptr;
     }
     QPluginLoader loader(loaded);
     // Reading the metadata does not run any code of the library.

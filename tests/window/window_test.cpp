@@ -619,15 +619,16 @@ std::function<bool(const QString&, const QByteArray&)> writing(QByteArray (*byte
 const char* const kInvalid = "ist kein gültiges Bild.";
 const char* const kNoPlugin = "Die Datei ist keine ladbare Qt-Erweiterung";
 const char* const kSpecial = "Die Datei ist keine gewöhnliche Datei.";
+const char* const kCutShort = "Die Datei ist unvollständig.";
 constexpr qint64 kMemoryLimit = qint64(1) << 30;
 const FileFault kFileFaults[] = {
     {"missing", [](auto...) { return true; }, 3, "fehlt.", "Die Datei fehlt."},
     {"empty", writing([](auto) { return QByteArray(); }), 5, kInvalid, kNoPlugin},
     {"cut_after_30_bytes", writing([](const QByteArray& o) { return o.left(30); }), 5, kInvalid, kNoPlugin},
-    // The library keeps its debug information at its end: what is cut there is never
-    // loaded, and Qt refuses a library cut inside what is loaded.
-    {"cut_in_half", writing([](const QByteArray& o) { return o.left(o.size() / 2); }), 5, kInvalid, nullptr},
-    {"last_byte_cut", writing([](const QByteArray& o) { return o.chopped(1); }), 5, kInvalid, nullptr},
+    // A library cut anywhere, even in its debug information at the end, is refused before
+    // it is mapped, wherever the build happened to lay out its parts.
+    {"cut_in_half", writing([](const QByteArray& o) { return o.left(o.size() / 2); }), 5, kInvalid, kCutShort},
+    {"last_byte_cut", writing([](const QByteArray& o) { return o.chopped(1); }), 5, kInvalid, kCutShort},
     {"garbage", writing([](const QByteArray& o) { return QByteArray(o.size(), 'Z'); }), 5, kInvalid, kNoPlugin},
     {"wave_or_bitmap_in_its_place",
      writing([](const QByteArray& o) {
