@@ -98,8 +98,9 @@ const Option* optionOf(const QString& argument)
     return nullptr;
 }
 
-// Qt's own options that take the next argument as their value (QGuiApplication and the X11
-// platform), so that "-platform xcb" names no saved game "xcb".
+} // namespace
+
+// The options of QGuiApplication and of the X11 platform.
 bool takesValue(const QString& argument)
 {
     static const QStringList withValue = {"-platform", "-platformpluginpath", "-platformtheme", "-plugin",
@@ -107,8 +108,6 @@ bool takesValue(const QString& argument)
                                           "-title", "-display", "-style", "-stylesheet", "-session", "-name"};
     return withValue.contains(argument);
 }
-
-} // namespace
 
 QList<QPair<QString, QString>> knownOptions()
 {

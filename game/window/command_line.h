@@ -47,6 +47,10 @@ struct CommandLine {
 // counts the last time.
 CommandLine readCommandLine(const QStringList& arguments);
 
+// True for Qt's own options that take the next argument as their value ("-platform xcb"):
+// that argument is Qt's, never one of the game's.
+bool takesValue(const QString& argument);
+
 // Every option the reader knows, each with its good values as the error message lists
 // them ("--computer=silber, --computer=gold, …"), so the manual pages can be held to it.
 QList<QPair<QString, QString>> knownOptions();

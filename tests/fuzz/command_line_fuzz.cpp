@@ -2,7 +2,6 @@
 
 #include "window/command_line.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size)
@@ -13,9 +12,13 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     const bramlow::CommandLine read = bramlow::readCommandLine(arguments);
     // A mistake is always named; without one, the computer's sides are chosen exactly when
     // the option is given.
-    const bool computerGiven = std::any_of(arguments.begin(), arguments.end(), [](const QString& argument) {
-        return argument == QLatin1String("--computer") || argument.startsWith(QLatin1String("--computer="));
-    });
+    bool computerGiven = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (bramlow::takesValue(arguments[i]))
+            ++i; // the value of one of Qt's options
+        else if (arguments[i] == QLatin1String("--computer") || arguments[i].startsWith(QLatin1String("--computer=")))
+            computerGiven = true;
+    }
     if (read.error.isEmpty() ? read.computer.has_value() != computerGiven : !read.error.startsWith("Bramlow: "))
         std::abort();
     return 0;

@@ -43,15 +43,17 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     RecordLimits journal = saved;
     journal.dropUnfinishedLastLine = true;
     const ParsedRecord asSaved = parseRecord(bytes, saved), parsed = parseRecord(bytes, journal);
-    // The journal's reader takes all that the saved game's takes, and reads it alike; what is
-    // read, written again, reads back the same.
+    // The journal's reader takes all that the saved game's takes, and reads it alike, but for
+    // a last line without its line end, which it drops as cut off while being written; what
+    // is read, written again, reads back the same.
+    const bool lastLineEnded = bytes.empty() || bytes.back() == '\n';
     if (!named(asSaved.error) && !asSaved.record)
         std::abort();
-    if (!parsed.record && (!named(parsed.error) || asSaved.record))
+    if (!parsed.record && (!named(parsed.error) || (asSaved.record && lastLineEnded)))
         std::abort();
     if (!parsed.record)
         return 0;
-    if ((asSaved.record && asSaved.record != parsed.record) ||
+    if ((asSaved.record && lastLineEnded && asSaved.record != parsed.record) ||
         parseRecord(recordText(*parsed.record), {std::size_t(-1), std::size_t(-1)}).record != parsed.record)
         std::abort();
 
