@@ -170,11 +170,17 @@ TEST(CellTexts, EveryKindOfCellIsNamedByItsPlaceSquareAndPiece)
         {C::g, 28, GOLD_HOME_EMPTY, "g28, Zielfeld von Gold, leer", "Zielreihe über Spalte 8"},
         {C::b, 55, GOLD_EVEN, "b55, dunkles Feld, Gold-Figur", "Spielbrett, Reihe 5 von unten, Spalte 5 von links"},
         {C::s, 21, UNUSED_CELL, "s21, Zielfeld von Silber", "Zielreihe rechts neben Reihe 1"},
+        {C::b, 21, EMPTY_ODD, "b21, helles Feld, leer", "Spielbrett, Reihe 2 von unten, Spalte 1 von links"},
+        {C::b, 78, GOLD_ODD, "b78, helles Feld, Gold-Figur", "Spielbrett, Reihe 7 von unten, Spalte 8 von links"},
+        {C::b, 88, SILBER_EVEN, "b88, dunkles Feld, Silber-Figur", "Spielbrett, Reihe 8 von unten, Spalte 8 von links"},
+        {C::g, 21, GOLD_HOME, "g21, Zielfeld von Gold, Gold-Figur", "Zielreihe über Spalte 1"},
     };
     for (const auto& [array, index, code, name, description] : cells) {
         EXPECT_EQ(cellAccessibleName(array, index, codeOfCellPicture(pictureFile(code))), name);
         EXPECT_EQ(cellAccessibleDescription(array, index), description) << name;
     }
+    for (const char face : {'1', '6'})
+        EXPECT_EQ(dieAccessibleName(std::string("wuerfel") + face + ".bmp"), QStringLiteral("Würfel: ") + face);
 }
 
 } // namespace
