@@ -12,6 +12,8 @@
 #include "window/record/safe_file.h"
 #include "window/record/window_replay.h"
 
+#include "test_media_files.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -156,6 +158,7 @@ TEST(RecordWindow, HostileFilesAreNamedWithTheirLineAndLeaveTheGameOnScreen)
     const Case cases[] = {
         {"a FIFO", [&] { ::mkfifo(path.toLocal8Bit(), 0600); }, "keine gewöhnliche Datei"},
         {"a folder", [&] { QDir().mkdir(path); }, "keine gewöhnliche Datei"},
+        {"a socket", [&] { testing::bindSocket(path); }, "keine gewöhnliche Datei"},
         {"five gigabytes", [&] { QFile f(path); f.open(QIODevice::WriteOnly); f.resize(5LL << 30); }, "zu groß"},
         {"a move the rules refuse",
          [&] {

@@ -649,6 +649,8 @@ const FileFault kFileFaults[] = {
     {"link_loop", [](const QString& path, auto) { return QFile::link(path, path); }, 3, "fehlt.", "Die Datei fehlt."},
     {"fifo", [](const QString& path, auto) { return mkfifo(QFile::encodeName(path), 0644) == 0; }, 5,
      "ist keine gewöhnliche Datei.", kSpecial},
+    {"socket", [](const QString& path, auto) { return testing::bindSocket(path); }, 5, "ist keine gewöhnliche Datei.",
+     kSpecial},
     // 8-bit mono at 2 Hz: 299 seconds of sound in 642 bytes.
     {"wave_of_minutes", writing([](auto) { return testing::waveImage({2, 1, 8}, QByteArray(598, '\x80')); }), 5,
      kInvalid, kNoPlugin},

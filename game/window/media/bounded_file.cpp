@@ -23,6 +23,8 @@ FileFault openFault(int error)
     case EACCES:
     case EPERM:
         return FileFault::noPermission;
+    case ENXIO: // a socket, which cannot be opened at all
+        return FileFault::special;
     default:
         return FileFault::unreadable;
     }

@@ -91,6 +91,10 @@ FileRead readFileBounded(const QString& path, qint64 maxBytes)
     FileRead read;
     // Non-blocking, so that opening a FIFO without a writer does not wait.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno == ENXIO) { // a socket, which cannot be opened at all
+        read.error = QStringLiteral("„%1“ ist keine gewöhnliche Datei.").arg(path);
+        return read;
+    }
     if (fd < 0) {
         read.error = QStringLiteral("„%1“ kann nicht gelesen werden: %2.").arg(path, cause(errno));
         return read;

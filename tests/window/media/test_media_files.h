@@ -6,7 +6,13 @@
 #include <QFile>
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace bramlow::testing {
 
@@ -60,6 +66,19 @@ inline QByteArray readFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A Unix socket left at `path`: a name that no reader can open as a file.
+inline bool bindSocket(const QString& path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::memcpy(address.sun_path, name.constData(), std::min(name.size(), qsizetype(sizeof address.sun_path - 1)));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
 }
 
 } // namespace bramlow::testing
