@@ -76,6 +76,19 @@ bool readLevel(const QString& value, CommandLine& into)
     return true;
 }
 
+// --help and --version take no value.
+bool readHelp(const QString& value, CommandLine& into)
+{
+    into.help = true;
+    return value.isEmpty();
+}
+
+bool readVersion(const QString& value, CommandLine& into)
+{
+    into.version = true;
+    return value.isEmpty();
+}
+
 // A new option is one more row here and one more member of CommandLine.
 const Option kOptions[] = {
     {QLatin1String("--computer"), readComputer,
@@ -85,6 +98,8 @@ const Option kOptions[] = {
     {QLatin1String("--code"), readCode, QLatin1String("sechs Ziffern, etwa --code=042917")},
     {QLatin1String("--join"), readJoin, QLatin1String("--join=RECHNER und --join=RECHNER:PORT")},
     {QLatin1String("--level"), readLevel, QLatin1String("--level=leicht, --level=mittel und --level=stark")},
+    {QLatin1String("--help"), readHelp, QLatin1String("--help ohne Wert")},
+    {QLatin1String("--version"), readVersion, QLatin1String("--version ohne Wert")},
 };
 
 // The option that `argument` gives ("--name" alone or "--name=value"), or none.
@@ -115,6 +130,15 @@ QList<QPair<QString, QString>> knownOptions()
     for (const Option& option : kOptions)
         options.append({option.name, option.allowed});
     return options;
+}
+
+QString usageText()
+{
+    QString text = QStringLiteral("Aufruf: bramlow [OPTION …] [PARTIE.bramlow]\n"
+                                  "Brettspiel mit Würfel für zwei Spieler.\n\nOptionen:\n");
+    for (const Option& option : kOptions)
+        text += QStringLiteral("  %1: %2\n").arg(option.name, option.allowed);
+    return text + QStringLiteral("\nDazu gelten Qts übliche Optionen wie -platform. Mehr in „man bramlow“.\n");
 }
 
 CommandLine readCommandLine(const QStringList& arguments)

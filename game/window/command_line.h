@@ -38,6 +38,10 @@ struct CommandLine {
     QString joinHost;
     quint16 joinPort = 0;
 
+    // --help: the usage, and nothing else; --version: the version, and nothing else.
+    bool help = false;
+    bool version = false;
+
     // A German message for the first bad value, else empty; the program then ends with
     // status 2 and the rest of the struct means nothing.
     QString error;
@@ -54,5 +58,8 @@ bool takesValue(const QString& argument);
 // Every option the reader knows, each with its good values as the error message lists
 // them ("--computer=silber, --computer=gold, …"), so the manual pages can be held to it.
 QList<QPair<QString, QString>> knownOptions();
+
+// What --help prints: how to call the game and every option with its good values.
+QString usageText();
 
 } // namespace bramlow

@@ -1,3 +1,4 @@
+#include "window/about/about_texts.h"
 #include "command_line.h"
 #include "engine/random_source.h"
 #include "game_app.h"
@@ -7,7 +8,28 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
 #include <random>
+
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// Qt aborts when no platform can start, as where no display is reachable; a player who
+// starts the game from a terminal gets a German message and status 1 instead of a crash.
+void reportNoDisplay(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        qtHandler(type, context, message);
+        return;
+    }
+    const QByteArray display = qgetenv("DISPLAY");
+    // Qt has named its cause in the lines before.
+    std::fprintf(stderr, "Bramlow kann kein Fenster öffnen: keine Anzeige erreichbar (DISPLAY=„%s“).\n", display.constData());
+    std::_Exit(1);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -20,8 +42,16 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s\n", commandLine.error.toLocal8Bit().constData());
         return 2;
     }
+    if (commandLine.help || commandLine.version) {
+        const QString text = commandLine.help ? bramlow::usageText()
+                                              : QStringLiteral("Bramlow %1\n").arg(bramlow::programVersionText());
+        std::fputs(text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
 
+    qtHandler = qInstallMessageHandler(reportNoDisplay);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qtHandler);
     bramlow::GameApp game(bramlow::programFolder());
     if (commandLine.computer)
         game.options().setComputerForThisRun(*commandLine.computer);

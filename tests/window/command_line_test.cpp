@@ -61,18 +61,35 @@ TEST(CommandLine, TakesOneSavedGameButNotTheValueOfAQtOption)
     EXPECT_TRUE(readCommandLine({"a.bramlow", "b.bramlow"}).error.contains("nur eine Partie"));
 }
 
-TEST(CommandLine, TheProgramEndsWithStatusTwoBeforeItNeedsADisplay)
+// Run where no display is, as from a terminal without a desktop: a bad value, the usage and
+// the version need none, and the game itself says in German that it cannot open its window.
+TEST(CommandLine, TheProgramAnswersInGermanWhereNoDisplayIs)
 {
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(BRAMLOW_PROGRAM_DIR "/bramlow"), {QStringLiteral("--computer=rot")});
-    ASSERT_TRUE(program.waitForFinished(60000));
-    EXPECT_EQ(program.exitCode(), 2);
-    EXPECT_TRUE(QString::fromUtf8(program.readAllStandardError()).contains(QStringLiteral("ungültiger Wert „rot“ für --computer")));
+    const struct {
+        const char* argument;
+        int status;
+        const char* says;
+    } runs[] = {
+        {"--computer=rot", 2, "ungültiger Wert „rot“ für --computer"},
+        {"--help", 0, "  --level: --level=leicht, --level=mittel und --level=stark\n"},
+        {"--version", 0, "Bramlow Version "},
+        {"--help=ja", 2, "ungültiger Wert „ja“ für --help"},
+        {"--computer=gold", 1, "Bramlow kann kein Fenster öffnen: keine Anzeige erreichbar"},
+    };
+    for (const auto& run : runs) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(BRAMLOW_PROGRAM_DIR "/bramlow"), {QString::fromUtf8(run.argument)});
+        ASSERT_TRUE(program.waitForFinished(60000)) << run.argument;
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << run.argument;
+        EXPECT_EQ(program.exitCode(), run.status) << run.argument;
+        const QString output = QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
+        EXPECT_TRUE(output.contains(QString::fromUtf8(run.says))) << run.argument << "\n" << output.toStdString();
+    }
 }
 
 } // namespace
