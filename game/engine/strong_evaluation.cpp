@@ -1,6 +1,7 @@
 #include "engine/strong_evaluation.h"
 
 #include "engine/computer_evaluation.h"
+#include "engine/die.h"
 #include "engine/strong_weights.h"
 
 #include <algorithm>
@@ -10,25 +11,64 @@ namespace bramlow {
 
 namespace {
 
-// The progress of `prey`'s board pieces that a piece of `hunter` can still land on some
-// day: a hunter never goes back, so a piece is out of reach once every hunter outside its
-// target row has passed it.
-int reachableProgress(const Position& position, Player hunter)
+struct Reach {
+    int progress = 0; // of the prey's pieces that some hunter can still land on some day
+    int pieces = 0; // how many those are
+};
+
+// What of `prey`'s board pieces a piece of `hunter` can still land on: a hunter never goes
+// back, so a piece is out of reach once every hunter outside its target row has passed it.
+Reach reachable(const Position& position, Player hunter)
 {
     const Player prey = opponentOf(hunter);
     int slowest = 9;
     position.pieces(hunter).without(targetRow(hunter)).forEach([&](Square square) {
         slowest = std::min(slowest, progress(hunter, square));
     });
-    int atStake = 0;
+    Reach reach;
     position.pieces(prey).without(targetRow(prey)).forEach([&](Square square) {
         // Silber's progress is the column, which is Gold's lane, and the other way round.
         const int along = progress(hunter, square);
         const int own = progress(prey, square);
-        if (own > 0 && along >= slowest)
-            atStake += own;
+        if (own > 0 && along >= slowest) {
+            reach.progress += own;
+            ++reach.pieces;
+        }
     });
-    return atStake;
+    return reach;
+}
+
+// The progress of `prey`'s pieces, each times the chance that `hunter`'s next roll can land
+// on it.
+double exposure(const Position& position, Player hunter)
+{
+    const Player prey = opponentOf(hunter);
+    const SquareSet targets = position.pieces(prey).without(targetRow(prey));
+    std::array<SquareSet, 7> hits{};
+    position.pieces(hunter).without(targetRow(hunter)).forEach([&](Square from) {
+        const auto& reach = Position::reachByRoll(hunter, from);
+        if ((reach[0] & targets).empty())
+            return;
+        for (int face = 1; face <= 6; ++face)
+            hits[face] = hits[face] | (reach[face] & targets);
+    });
+    static const std::array<double, 7> odds = {0.0, faceOdds(1), faceOdds(2), faceOdds(3),
+                                               faceOdds(4), faceOdds(5), faceOdds(6)};
+    double sum = 0.0;
+    (hits[1] | hits[2] | hits[3] | hits[4] | hits[5] | hits[6]).forEach([&](Square square) {
+        double chance = 0.0;
+        for (int face = 1; face <= 6; ++face)
+            chance += hits[face].contains(square) ? odds[face] : 0.0;
+        sum += chance * progress(prey, square);
+    });
+    return sum;
+}
+
+int startCount(const Position& position, Player player)
+{
+    int count = 0;
+    position.pieces(player).forEach([&](Square square) { count += progress(player, square) == 0; });
+    return count;
 }
 
 } // namespace
@@ -39,12 +79,21 @@ StrongFeatures strongFeatures(const Position& position, Player mover)
     const int moverSteps = stepsToGo(position, mover);
     const int otherSteps = stepsToGo(position, other);
     const double race = otherSteps - moverSteps;
+    const double scaledRace = race / std::sqrt(moverSteps + otherSteps + 4.0);
+    const Reach moverHunts = reachable(position, mover), otherHunts = reachable(position, other);
+    const bool apart = moverHunts.pieces == 0 && otherHunts.pieces == 0;
     return {1.0,
-            race / std::sqrt(moverSteps + otherSteps + 4.0),
+            scaledRace,
             race / 10.0,
             expectedCapture(position, mover, 0.0) / 10.0,
             expectedCapture(position, other, 0.0) / 10.0,
-            (reachableProgress(position, mover) - reachableProgress(position, other)) / 10.0};
+            (moverHunts.progress - otherHunts.progress) / 10.0,
+            exposure(position, other) / 10.0,
+            exposure(position, mover) / 10.0,
+            apart ? scaledRace : 0.0,
+            (startCount(position, mover) - startCount(position, other)) / 8.0,
+            ((position.pieces(mover) & targetRow(mover)).size() - (position.pieces(other) & targetRow(other)).size()) / 8.0,
+            (otherHunts.pieces - moverHunts.pieces) / 8.0};
 }
 
 double winChance(const StrongFeatures& features, const StrongWeights& weights)

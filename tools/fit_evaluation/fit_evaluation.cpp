@@ -1,18 +1,18 @@
 // Fits the weights of the level Stark's judgement (game/engine/strong_evaluation.h) by
-// self-play: a challenger whose one weight is moved up or down plays the current weights,
-// each taking the move its judgement likes best one move deep, sides alternating and both
-// on the same dice; a challenger that wins clearly more than half becomes the current
-// weights. Every weight in turn, `sweeps` times with the steps halved each time; then the
-// weights are written as C++ into `output`. The dice are seeded, so a rerun gives the same.
+// self-play with temporal differences: both sides take the move that the current weights
+// like best one move deep, and after every turn the chance judged before the roll is moved
+// towards the chance judged after the move (or the result, once a game is won). The chance
+// is a logistic of the weighted features, so each step is the error times the features. The
+// learning rate falls linearly over the games, so that the last games settle the weights;
+// then the weights are written as C++ into `output`. The dice are seeded and the start is
+// fixed, so a rerun gives the same weights.
 //
 // Run (a few minutes on one core):
-//   build/release/tools/fit_evaluation/fit_evaluation [games] [sweeps] [output]
-// defaults: 2000 games a trial, 2 sweeps, game/engine/strong_weights.h in the current folder.
+//   build/release/tools/fit_evaluation/fit_evaluation [games] [output]
+// defaults: 100000 games, game/engine/strong_weights.h in the current folder.
 #include "engine/position.h"
 #include "engine/strong_evaluation.h"
-#include "engine/strong_weights.h"
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -44,48 +44,70 @@ int roll(std::mt19937& generator)
     }
 }
 
-// The move after which the opponent, about to roll, is least likely to win.
-Move chosen(const Position& position, Player mover, const MoveList& moves, const StrongWeights& weights)
+struct Choice {
+    Move move;
+    double moverChance = 0.0; // the mover's chance after the move, 1 for a win
+    StrongFeatures next{}; // the features for the other player, who rolls next
+};
+
+// The move after which the other player, about to roll, is least likely to win.
+Choice chosen(const Position& position, Player mover, const MoveList& moves, const StrongWeights& weights)
 {
-    Move best = moves[0];
-    double bestChance = -1.0;
+    Choice best{moves[0], -1.0, {}};
     for (const Move move : moves) {
         Position after = position;
         after.play(mover, move);
-        const double chance = after.hasWon(mover) ? 1.0 : 1.0 - winChance(strongFeatures(after, opponentOf(mover)), weights);
-        if (chance > bestChance) {
-            bestChance = chance;
-            best = move;
-        }
+        if (after.hasWon(mover))
+            return {move, 1.0, {}};
+        const StrongFeatures next = strongFeatures(after, opponentOf(mover));
+        const double chance = 1.0 - winChance(next, weights);
+        if (chance > best.moverChance)
+            best = {move, chance, next};
     }
     return best;
 }
 
-// The challenger's share of `games` won against the current weights; an unfinished game
-// counts half.
-double share(const StrongWeights& challenger, const StrongWeights& current, int games)
+void learn(StrongWeights& weights, const StrongFeatures& features, double target, double rate)
 {
-    double won = 0.0;
+    const double error = target - winChance(features, weights);
+    for (int i = 0; i < strongFeatureCount; ++i)
+        weights[i] += rate * error * features[i];
+}
+
+void selfPlay(StrongWeights& weights, int games)
+{
     for (int game = 0; game < games; ++game) {
+        const double rate = 0.05 * (1.0 - 0.9 * game / games);
         std::mt19937 dice(1'000'003u * game + 7u);
         Position position = startPosition();
-        const Player challengerSide = game % 2 == 0 ? Player::silber : Player::gold;
-        Player mover = game / 2 % 2 == 0 ? Player::silber : Player::gold;
-        double result = 0.5;
+        Player mover = game % 2 == 0 ? Player::silber : Player::gold;
+        StrongFeatures before = strongFeatures(position, mover);
         for (int turn = 0; turn < turnCap; ++turn) {
             const MoveList moves = position.legalMoves(mover, roll(dice));
-            if (!moves.empty()) {
-                position.play(mover, chosen(position, mover, moves, mover == challengerSide ? challenger : current));
-                if (position.hasWon(mover)) {
-                    result = mover == challengerSide ? 1.0 : 0.0;
-                    break;
-                }
+            if (moves.empty()) {
+                // The turn passes: the other player rolls on the same position.
+                const StrongFeatures next = strongFeatures(position, opponentOf(mover));
+                learn(weights, before, 1.0 - winChance(next, weights), rate);
+                before = next;
+                mover = opponentOf(mover);
+                continue;
             }
+            const Choice choice = chosen(position, mover, moves, weights);
+            learn(weights, before, choice.moverChance, rate);
+            position.play(mover, choice.move);
+            if (position.hasWon(mover))
+                break;
+            before = choice.next;
             mover = opponentOf(mover);
         }
-        won += result;
+        if ((game + 1) % (games / 10 > 0 ? games / 10 : 1) == 0) {
+            std::printf("%d games:", game + 1);
+            for (const double w : weights)
+                std::printf(" %.3f", w);
+            std::printf("\n");
+            std::fflush(stdout);
+        }
     }
-    return won / games;
 }
 
 } // namespace
@@ -94,43 +116,26 @@ double share(const StrongWeights& challenger, const StrongWeights& current, int 
 int main(int argc, char** argv)
 {
     using namespace bramlow;
-    const int games = argc > 1 ? std::atoi(argv[1]) : 2000;
-    const int sweeps = argc > 2 ? std::atoi(argv[2]) : 2;
-    const std::string output = argc > 3 ? argv[3] : "game/engine/strong_weights.h";
-    if (games < 2 || sweeps < 1) {
-        std::fprintf(stderr, "fit_evaluation: at least 2 games and 1 sweep\n");
+    const int games = argc > 1 ? std::atoi(argv[1]) : 100'000;
+    const std::string output = argc > 2 ? argv[2] : "game/engine/strong_weights.h";
+    if (games < 1) {
+        std::fprintf(stderr, "fit_evaluation: at least one game\n");
         return 2;
     }
-    StrongWeights weights = strongWeights;
-    // A challenger must win this share to replace the current weights: about two standard
-    // errors above a half, so that luck of the dice rarely moves a weight.
-    const double needed = 0.5 + 1.0 / std::sqrt(static_cast<double>(games));
-    double step = 0.4;
-    for (int sweep = 1; sweep <= sweeps; ++sweep, step /= 2) {
-        for (int i = 1; i < strongFeatureCount; ++i) {
-            for (const double delta : {step, -step}) {
-                StrongWeights challenger = weights;
-                challenger[i] += delta;
-                const double won = share(challenger, weights, games);
-                std::printf("sweep %d, weight %d %+.3f: challenger wins %.1f %%%s\n", sweep, i, delta, 100 * won,
-                            won >= needed ? ", taken" : "");
-                std::fflush(stdout);
-                if (won >= needed) {
-                    weights = challenger;
-                    break;
-                }
-            }
-        }
-    }
+    // The start: only the race counts.
+    StrongWeights weights{};
+    weights[1] = 1.0;
+    selfPlay(weights, games);
     std::ofstream out(output);
     if (!out) {
         std::fprintf(stderr, "fit_evaluation: cannot write %s\n", output.c_str());
         return 1;
     }
     out << "#pragma once\n"
-        << "// Written by tools/fit_evaluation (" << games << " games a trial, " << sweeps
-        << " sweeps); rerun it rather than edit by hand.\n"
-        << "#include <array>\nnamespace bramlow {\ninline constexpr std::array<double, 6> strongWeights = {";
+        << "// Written by tools/fit_evaluation (" << games << " games of self-play); rerun it rather than edit by hand.\n"
+        << "#include <array>\nnamespace bramlow {\ninline constexpr std::array<double, " << strongFeatureCount
+        << "> strongWeights = {";
+    out.precision(4);
     for (int i = 0; i < strongFeatureCount; ++i)
         out << (i ? ", " : "") << weights[i];
     out << "};\n} // namespace bramlow\n";
