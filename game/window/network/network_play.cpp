@@ -64,6 +64,7 @@ NetworkPlay::NetworkPlay(GameApp& app) : app_(app), peerWaitMs_(peerWaitMs())
     connect(&rejoinTimer_, &QTimer::timeout, this, [this] { join(joinedAt_, code_); });
     waitOver_.setSingleShot(true);
     connect(&waitOver_, &QTimer::timeout, this, [this] {
+        waitedOut_ = true;
         if (peer_ && !peer_->session().connected())
             say(pauseText());
     });
@@ -174,6 +175,7 @@ void NetworkPlay::seatPeer(Player peer, network::Role role, network::PeerLink* l
     rejoinTimer_.stop();
     waitOver_.stop();
     peerLeft_ = false;
+    waitedOut_ = false;
     peer_->session().attach(link);
     if (BramlowWindow* window = app_.mainWindow())
         window->setWindowTitle(QStringLiteral("Bramlow – Netzwerkpartie gegen %1").arg(sideName(peer)));
@@ -196,6 +198,7 @@ void NetworkPlay::linkLost(const QString& why)
     // Also on stderr, for whoever reads a bug report.
     qWarning("Bramlow: %s", qUtf8Printable(text));
     say(text);
+    waitedOut_ = false;
     awaySince_.start();
     waitOver_.start(int(std::min<qint64>(peerWaitMs_, std::numeric_limits<int>::max())));
     if (!host_)
@@ -238,8 +241,9 @@ bool NetworkPlay::resume(const network::SessionSeat& seat)
     app_.sides().follow(window);
     if (BramlowWindow* shown = app_.mainWindow())
         shown->setWindowTitle(QStringLiteral("Bramlow – Netzwerkpartie gegen %1").arg(kept->seat->peer));
-    say(pauseText());
     awaySince_.start();
+    waitedOut_ = false;
+    say(pauseText());
     waitOver_.start(int(std::min<qint64>(peerWaitMs_, std::numeric_limits<int>::max())));
     return true;
 }
@@ -259,26 +263,26 @@ void NetworkPlay::journalProblem(const QString& error)
 QString NetworkPlay::pauseText() const
 {
     const QString peer = peer_ ? sideName(peer_->peer()) : QString();
-    const qint64 left = awaySince_.isValid() ? peerWaitMs_ - awaySince_.elapsed() : peerWaitMs_;
-    if (peerLeft_ || left <= 0)
-        return QStringLiteral("Verbindung unterbrochen – %1 ist nicht zurückgekommen. „Verbindung trennen“ im Menü "
-                              "Netzwerk spielt die Partie hier allein weiter.")
-            .arg(peer);
+    if (peerLeft_ || waitedOut_)
+        return (peerLeft_ ? QStringLiteral("%1 hat die Verbindung beendet") : QStringLiteral("%1 ist nicht zurückgekommen"))
+                   .arg(peer)
+            + QStringLiteral(" – „Verbindung trennen“ spielt allein weiter.");
     return QStringLiteral("Verbindung unterbrochen – warte auf %1 …").arg(peer);
 }
 
 void NetworkPlay::hangUpAsked()
 {
     const qint64 left = awaySince_.isValid() ? peerWaitMs_ - awaySince_.elapsed() : 0;
-    if (peer_ && !peer_->session().connected() && !peerLeft_ && left > 0) {
+    if (peer_ && !peer_->session().connected() && !peerLeft_ && !waitedOut_) {
         // The peer may be on its way back: its game must not be taken from it yet.
-        const QString peer = sideName(peer_->peer());
-        say(QStringLiteral("Verbindung unterbrochen – warte auf %1 … Trennen geht erst, wenn %1 %2 lang weg war "
-                           "(noch %3).")
-                .arg(peer, timeLeft(peerWaitMs_), timeLeft(left)));
+        say(QStringLiteral("Trennen erst nach %1 ohne %2 (noch %3).")
+                .arg(timeLeft(peerWaitMs_), sideName(peer_->peer()), timeLeft(std::max<qint64>(left, 0))));
         return;
     }
+    const bool inGame = peer_ != nullptr;
     hangUp();
+    if (inGame)
+        say(QStringLiteral("Verbindung getrennt – die Partie geht hier allein weiter."));
 }
 
 void NetworkPlay::peerIsToMove()

@@ -76,6 +76,7 @@ private:
     // While the line is down: since when, and whether the peer left on purpose.
     QElapsedTimer awaySince_;
     bool peerLeft_ = false;
+    bool waitedOut_ = false;
     qint64 peerWaitMs_;
     QTimer waitOver_;
 };
