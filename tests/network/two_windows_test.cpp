@@ -85,6 +85,16 @@ struct Program {
     QProcess process;
 };
 
+// Both programs end the game won, with the same record and the same draws.
+void expectTheSameWonGame(const Program& host, const Program& guest, const QDeadlineTimer& deadline)
+{
+    while (!(host.won().empty() && guest.won().empty()) && !deadline.hasExpired())
+        QThread::msleep(500);
+    ASSERT_EQ(host.won() + guest.won(), "");
+    EXPECT_EQ(host.kept("netzwerkpartie.bramlow"), guest.kept("netzwerkpartie.bramlow"));
+    EXPECT_EQ(host.kept("netzwerkpartie-wuerfe.txt"), guest.kept("netzwerkpartie-wuerfe.txt"));
+}
+
 TEST(TwoWindows, PlayAWholeGameOverTheNetworkAndKeepTheSameRecord)
 {
     const QString port = QString::number(freePort());
@@ -92,12 +102,7 @@ TEST(TwoWindows, PlayAWholeGameOverTheNetworkAndKeepTheSameRecord)
     ASSERT_TRUE(listening(port.toUShort()));
     Program guest({QStringLiteral("--join=127.0.0.1:") + port, QStringLiteral("--code=271828"),
                    QStringLiteral("--computer=gold")});
-    const QDeadlineTimer deadline(240000);
-    while (!(host.won().empty() && guest.won().empty()) && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 500);
-    ASSERT_EQ(host.won() + guest.won(), "") << host.process.readAllStandardError().toStdString();
-    EXPECT_EQ(host.kept("netzwerkpartie.bramlow"), guest.kept("netzwerkpartie.bramlow"));
-    EXPECT_EQ(host.kept("netzwerkpartie-wuerfe.txt"), guest.kept("netzwerkpartie-wuerfe.txt"));
+    expectTheSameWonGame(host, guest, QDeadlineTimer(240000));
     EXPECT_FALSE(host.kept("netzwerkpartie-wuerfe.txt").isEmpty());
 }
 
@@ -171,11 +176,7 @@ TEST(TwoWindows, AGuestKilledAtAnyMomentComesBackWithJoinAndTheGameGoesOn)
         killedAt = journal().size();
         guest.start();
     }
-    while (!(host.won().empty() && guest.won().empty()) && !deadline.hasExpired())
-        QThread::msleep(500);
-    ASSERT_EQ(host.won() + guest.won(), "") << guest.process.readAllStandardError().toStdString();
-    EXPECT_EQ(host.kept("netzwerkpartie.bramlow"), guest.kept("netzwerkpartie.bramlow"));
-    EXPECT_EQ(host.kept("netzwerkpartie-wuerfe.txt"), guest.kept("netzwerkpartie-wuerfe.txt"));
+    expectTheSameWonGame(host, guest, deadline);
 }
 
 TEST(TwoWindows, AJoinThatCannotBeginAGameEndsWithItsStatus)

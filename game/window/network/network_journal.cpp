@@ -26,7 +26,11 @@ QString NetworkJournal::begin(const network::SessionSeat& seat)
     closeFile();
     if (!path_)
         return noUserFolderReason();
-    return writeFileSafely(*path_, network::journalBeginning(seat));
+    const QString error = writeFileSafely(*path_, network::journalBeginning(seat));
+    // It holds the join code: for the user alone, whatever the folder allows.
+    if (error.isEmpty())
+        QFile::setPermissions(*path_, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return error;
 }
 
 QString NetworkJournal::append(const QByteArray& lines)
