@@ -130,21 +130,24 @@ struct JournalEnd {
     QByteArray last;
 };
 
-TEST(TwoWindows, AGuestKilledAtAnyMomentComesBackWithJoinAndTheGameGoesOn)
+TEST(TwoWindows, AProgramKilledAtAnyMomentComesBackAndTheGameGoesOn)
 {
-    // Silber is the host's, Gold the guest's. Each moment is caught in the guest's journal;
+    // Silber is the host's, Gold the guest's. Each moment is caught in the guest's journal
+    // and the program killed (SIGKILL) is started again with the same arguments;
     // for a draw left open the host is held (SIGSTOP) as Gold's turn begins, so that the
     // guest's commitment goes out and no reveal comes back before the guest dies.
     struct Moment {
         const char* name;
         const char* lastLine; // the start of the journal's last line, or of its last action
         bool holdHost;
+        bool killHost = false; // else the guest
     };
     const Moment moments[] = {
         {"a game just begun", "neu ", false},
         {"the guest rolled, before it moves", "wurf Gold ", false},
         {"a draw open: the guest committed, nothing revealed", "zusage ", true},
         {"the host's turn", "wurf Silber ", false},
+        {"the host itself killed, in its turn", "wurf Silber ", false, true},
     };
     const QString port = QString::number(freePort());
     Program host({QStringLiteral("--host=") + port, QStringLiteral("--code=314159"), QStringLiteral("--computer=silber")});
@@ -170,11 +173,12 @@ TEST(TwoWindows, AGuestKilledAtAnyMomentComesBackWithJoinAndTheGameGoesOn)
             return journal().size() > killedAt
                 && (end.last.startsWith(moment.lastLine) || (end.last.startsWith("aktion ") && end.actions.last().startsWith(moment.lastLine)));
         })) << moment.name;
-        guest.process.kill();
-        guest.process.waitForFinished();
+        Program& killed = moment.killHost ? host : guest;
+        killed.process.kill();
+        killed.process.waitForFinished();
         ::kill(pid_t(host.process.processId()), SIGCONT);
         killedAt = journal().size();
-        guest.start();
+        killed.start();
     }
     expectTheSameWonGame(host, guest, deadline);
 }
