@@ -35,10 +35,26 @@ void LockstepSession::attach(PeerLink* link)
 
 bool LockstepSession::connected() const { return link_ && link_->isOpen() && synced_; }
 
+void LockstepSession::resume(const QStringList& actions, const std::vector<std::uint32_t>& checks,
+                             const std::vector<AgreedDrawRecord>& draws, const QByteArray& openSecret)
+{
+    actions_ = actions;
+    checks_ = checks;
+    draws_ = draws;
+    open_.reset();
+    if (!openSecret.isEmpty()) {
+        // The value this side may already have committed to: the same again, never a new one.
+        open_ = OpenDraw{};
+        open_->number = int(draws_.size());
+        open_->mine = DrawSecret{openSecret, QCryptographicHash::hash(openSecret, QCryptographicHash::Sha256)};
+    }
+}
+
 void LockstepSession::localAction(const QString& line)
 {
     actions_.append(line);
     checks_.push_back(game_.checkValue());
+    emit actionKept(line, checks_.back());
     if (connected())
         sendAction(int(actions_.size()) - 1);
 }
@@ -78,6 +94,7 @@ void LockstepSession::onMessage(const Message& message)
     case MessageKind::bye:
         // The peer ended the game; its words are the reason.
         link_->disconnect(this);
+        emit peerLeft();
         emit linkLost(message.text);
         link_->end(message.text);
         break;
@@ -89,7 +106,9 @@ void LockstepSession::onMessage(const Message& message)
 void LockstepSession::onSync(const Message& message)
 {
     const int mine = int(actions_.size());
-    if (synced_ || message.actions > mine + 1 || message.draws > int(draws_.size()) + 1) {
+    // While the line was down the side at the board may have gone on without drawing: the
+    // actions may differ by many, the draws by the one whose reveal did not arrive.
+    if (synced_ || message.draws > int(draws_.size()) + 1) {
         fault(QStringLiteral("Die Partie der Gegenseite passt nicht zu dieser."));
         return;
     }
@@ -131,6 +150,7 @@ void LockstepSession::onAction(const Message& message)
     }
     actions_.append(message.line);
     checks_.push_back(game_.checkValue());
+    emit actionKept(message.line, checks_.back());
     emit peerActed(message.number, message.line);
     if (message.check != checks_.back())
         fault(QStringLiteral("Die Partien sind nach Aktion %1 auseinandergelaufen. Beide Aufzeichnungen bleiben erhalten.")
@@ -192,6 +212,7 @@ void LockstepSession::openDraw()
     open_ = OpenDraw{};
     open_->number = int(draws_.size());
     open_->mine = freshDrawSecret();
+    emit secretKept(open_->mine.value);
     if (connected())
         sendCommit();
 }
@@ -226,6 +247,7 @@ void LockstepSession::advanceDraw()
     done.guestValue = role_ == Role::host ? open_->peerValue : open_->mine.value;
     done.x = sharedDraw(done.hostValue, done.guestValue);
     draws_.push_back(done);
+    emit drawKept(done);
     const int number = open_->number;
     open_.reset();
     emit drawAgreed(number, done.x);

@@ -58,6 +58,9 @@ public:
     void requestDraw();
     // Ends the link from this side with `reason`; the session stays as it is.
     void hangUp(const QString& reason);
+    // Takes up a session kept in a journal (session_journal.h), before the first link.
+    void resume(const QStringList& actions, const std::vector<std::uint32_t>& checks,
+                const std::vector<AgreedDrawRecord>& draws, const QByteArray& openSecret);
 
     const QStringList& actions() const { return actions_; }
     const std::vector<AgreedDrawRecord>& draws() const { return draws_; }
@@ -68,8 +71,14 @@ signals:
     void drawAgreed(int number, float x);
     // The link is gone: the game pauses. `why` in German.
     void linkLost(const QString& why);
+    // The peer ended the link on purpose (a "bye"); linkLost follows.
+    void peerLeft();
     // Both sides agree again on where the game stands.
     void inStep();
+    // For the journal, each before anything of it goes to the peer.
+    void actionKept(const QString& line, std::uint32_t check);
+    void drawKept(const bramlow::network::AgreedDrawRecord& draw);
+    void secretKept(const QByteArray& value);
 
 private:
     struct OpenDraw {

@@ -56,11 +56,17 @@ void GameApp::openMainWindow()
     // While the computer plays both sides, the title says how the demo ends.
     const auto followOptions = [this, window] {
         window->setSoundOn(options_.soundOn());
-        window->setWindowTitle(options_.demo() ? QStringLiteral("Bramlow – Demo – ein Klick beendet sie") : QStringLiteral("Bramlow"));
+        if (!network_.active()) // a network game's title names the peer
+            window->setWindowTitle(options_.demo() ? QStringLiteral("Bramlow – Demo – ein Klick beendet sie") : QStringLiteral("Bramlow"));
     };
     followOptions();
     connect(&options_, &GameOptions::changed, window, followOptions);
-    window->setPersonGate([this](std::optional<Player> toMove) { return sides_.personMayAct(toMove); });
+    window->setPersonGate([this](std::optional<Player> toMove) {
+        const bool may = sides_.personMayAct(toMove);
+        if (!may && toMove && sides_.kind(*toMove) == SideKind::peer)
+            network_.peerIsToMove();
+        return may;
+    });
     recordMenu_ = new RecordMenu(*window, journal_, sides_);
     connect(window, &BramlowWindow::actionRecorded, this, [this, window](const RecordEntries& lines) {
         journal_.recorded(window->recorder().record(), lines, isWon(*window));

@@ -4,6 +4,7 @@
 #include "network/join_code.h"
 #include "network/network_message.h"
 #include "network/peer_actions.h"
+#include "network/session_journal.h"
 #include "record/check_value.h"
 #include "record/engine_game.h"
 
@@ -137,6 +138,43 @@ TEST(PeerActions, APeersLineActsOnlyForItsPlayerAndOnlyAsTheRulesAllow)
     }
     EXPECT_EQ(applyPeerLine(game, Player::gold, QStringLiteral("setze b88 nein"), {}),
               QStringLiteral("Silber ist am Zug."));
+}
+
+TEST(SessionJournal, ReadsWhatAProgramNeedsToComeBackAndRefusesTheRest)
+{
+    const QByteArray top = "Bramlow-Netzwerkpartie 1\ngast 127.0.0.1 47474 271828 Gold\n";
+    const QByteArray game = "anfang logo aus würfel 6 meldung \"\" speicher \"Text1\" speicher2 \"Text1\"\n"
+                            "wurf " + hex64 + " " + QByteArray(64, 'b') + "\naktion 0000abcd neu 0.5 Gold\n";
+    struct JournalCase {
+        const char* name;
+        QByteArray bytes;
+        const char* errorPart; // nullptr: read
+        int actions, draws;
+        bool openDraw;
+    };
+    const JournalCase cases[] = {
+        {"a game with an open draw", top + game + "zusage " + hex64 + "\n", nullptr, 1, 1, true},
+        {"the last line cut off by a crash is dropped", top + game + "zusage " + hex64.left(10), nullptr, 1, 1, false},
+        {"a draw agreed closes the open one", top + "zusage " + hex64 + "\nwurf " + hex64 + " " + hex64 + "\n", nullptr, 0, 1, false},
+        {"another file", "Bramlow-Partie 1\n" + top.mid(25), "kein Journal", 0, 0, false},
+        {"a code of five digits", "Bramlow-Netzwerkpartie 1\ngast h 47474 27182 Gold\n", "Zeile 2", 0, 0, false},
+        {"port zero", "Bramlow-Netzwerkpartie 1\ngast h 0 271828 Gold\n", "Zeile 2", 0, 0, false},
+        {"an action before its game's start", top + "aktion 0000abcd neu 0.5 Gold\n", "keinen Anfang", 0, 0, false},
+        {"a check value of seven digits", top + game + "aktion 000abcd logo\n", "Zeile 6", 0, 0, false},
+        {"a value in capitals", top + "zusage " + hex64.toUpper() + "\n", "Zeile 3", 0, 0, false},
+        {"an unknown line", top + "schummeln 6\n", "keine Zeile", 0, 0, false},
+    };
+    for (const JournalCase& c : cases) {
+        const ParsedSessionJournal parsed = parseSessionJournal(c.bytes);
+        EXPECT_EQ(parsed.seat.has_value(), !c.errorPart) << c.name << ": " << parsed.error.toStdString();
+        if (c.errorPart) {
+            EXPECT_TRUE(parsed.error.contains(QString::fromUtf8(c.errorPart))) << c.name << ": " << parsed.error.toStdString();
+            continue;
+        }
+        EXPECT_EQ(parsed.state.actions.size(), c.actions) << c.name;
+        EXPECT_EQ(int(parsed.state.draws.size()), c.draws) << c.name;
+        EXPECT_EQ(!parsed.state.openSecret.isEmpty(), c.openDraw) << c.name;
+    }
 }
 
 } // namespace

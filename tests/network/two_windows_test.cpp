@@ -12,6 +12,9 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <csignal>
 
 using namespace bramlow;
 using namespace bramlow::network::testing;
@@ -40,7 +43,7 @@ quint16 freePort()
 
 // One program with folders of its own, offscreen, without sound.
 struct Program {
-    explicit Program(const QStringList& arguments)
+    explicit Program(const QStringList& arguments) : arguments(arguments)
     {
         QDir(home.path()).mkpath(QStringLiteral("bramlow"));
         QFile options(home.filePath(QStringLiteral("bramlow/bramlow.conf")));
@@ -54,8 +57,9 @@ struct Program {
         environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
         environment.insert(QStringLiteral("BRAMLOW_DIALOG_TIMEOUT_MS"), QStringLiteral("50"));
         process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(BRAMLOW_PROGRAM_DIR "/bramlow"), arguments);
+        start();
     }
+    void start() { process.start(QStringLiteral(BRAMLOW_PROGRAM_DIR "/bramlow"), arguments); }
     ~Program()
     {
         process.kill();
@@ -76,9 +80,20 @@ struct Program {
         const ReplayResult replayed = replayRecord(*parsed.record, game);
         return !replayed.ok ? replayed.error.message : isWon(game) ? std::string() : "nicht gewonnen";
     }
+    const QStringList arguments;
     QTemporaryDir home;
     QProcess process;
 };
+
+// Both programs end the game won, with the same record and the same draws.
+void expectTheSameWonGame(const Program& host, const Program& guest, const QDeadlineTimer& deadline)
+{
+    while (!(host.won().empty() && guest.won().empty()) && !deadline.hasExpired())
+        QThread::msleep(500);
+    ASSERT_EQ(host.won() + guest.won(), "");
+    EXPECT_EQ(host.kept("netzwerkpartie.bramlow"), guest.kept("netzwerkpartie.bramlow"));
+    EXPECT_EQ(host.kept("netzwerkpartie-wuerfe.txt"), guest.kept("netzwerkpartie-wuerfe.txt"));
+}
 
 TEST(TwoWindows, PlayAWholeGameOverTheNetworkAndKeepTheSameRecord)
 {
@@ -87,13 +102,85 @@ TEST(TwoWindows, PlayAWholeGameOverTheNetworkAndKeepTheSameRecord)
     ASSERT_TRUE(listening(port.toUShort()));
     Program guest({QStringLiteral("--join=127.0.0.1:") + port, QStringLiteral("--code=271828"),
                    QStringLiteral("--computer=gold")});
-    const QDeadlineTimer deadline(240000);
-    while (!(host.won().empty() && guest.won().empty()) && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 500);
-    ASSERT_EQ(host.won() + guest.won(), "") << host.process.readAllStandardError().toStdString();
-    EXPECT_EQ(host.kept("netzwerkpartie.bramlow"), guest.kept("netzwerkpartie.bramlow"));
-    EXPECT_EQ(host.kept("netzwerkpartie-wuerfe.txt"), guest.kept("netzwerkpartie-wuerfe.txt"));
+    expectTheSameWonGame(host, guest, QDeadlineTimer(240000));
     EXPECT_FALSE(host.kept("netzwerkpartie-wuerfe.txt").isEmpty());
+}
+
+// The actions in a network journal (check values cut off) and its last line, whole lines only.
+struct JournalEnd {
+    explicit JournalEnd(const QByteArray& journal)
+    {
+        QList<QByteArray> lines = journal.split('\n');
+        lines.removeLast();
+        last = lines.isEmpty() ? QByteArray() : lines.last();
+        for (const QByteArray& line : lines)
+            if (line.startsWith("aktion "))
+                actions.append(line.mid(16));
+    }
+    // Silber's turn has just ended (its move or the logo after its roll): Gold rolls next.
+    bool goldToRoll() const
+    {
+        for (qsizetype i = actions.size() - 1; i >= 0; --i)
+            if (actions[i].startsWith("wurf "))
+                return actions[i].startsWith("wurf Silber") && last == "aktion" + last.mid(6, 10) + actions.last()
+                    && (actions.last().startsWith("logo") || (actions.last().startsWith("setze") && actions.last().endsWith(" ja")));
+        return false;
+    }
+    QList<QByteArray> actions;
+    QByteArray last;
+};
+
+TEST(TwoWindows, AProgramKilledAtAnyMomentComesBackAndTheGameGoesOn)
+{
+    // Silber is the host's, Gold the guest's. Each moment is caught in the guest's journal
+    // and the program killed (SIGKILL) is started again with the same arguments;
+    // for a draw left open the host is held (SIGSTOP) as Gold's turn begins, so that the
+    // guest's commitment goes out and no reveal comes back before the guest dies.
+    struct Moment {
+        const char* name;
+        const char* lastLine; // the start of the journal's last line, or of its last action
+        bool holdHost;
+        bool killHost = false; // else the guest
+    };
+    const Moment moments[] = {
+        {"a game just begun", "neu ", false},
+        {"the guest rolled, before it moves", "wurf Gold ", false},
+        {"a draw open: the guest committed, nothing revealed", "zusage ", true},
+        {"the host's turn", "wurf Silber ", false},
+        {"the host itself killed, in its turn", "wurf Silber ", false, true},
+    };
+    const QString port = QString::number(freePort());
+    Program host({QStringLiteral("--host=") + port, QStringLiteral("--code=314159"), QStringLiteral("--computer=silber")});
+    ASSERT_TRUE(listening(port.toUShort()));
+    Program guest({QStringLiteral("--join=127.0.0.1:") + port, QStringLiteral("--code=314159"),
+                   QStringLiteral("--computer=gold")});
+    const QDeadlineTimer deadline(240000);
+    qsizetype killedAt = 0;
+    const auto waitUntil = [&](auto done) {
+        // Polled every 2 ms: the moment between a commitment and its reveal is short.
+        while (!done() && !deadline.hasExpired())
+            QThread::msleep(2);
+        return done();
+    };
+    for (const Moment& moment : moments) {
+        const auto journal = [&] { return guest.kept("netzwerkpartie.journal"); };
+        if (moment.holdHost) {
+            ASSERT_TRUE(waitUntil([&] { return journal().size() > killedAt && JournalEnd(journal()).goldToRoll(); }));
+            ::kill(pid_t(host.process.processId()), SIGSTOP);
+        }
+        ASSERT_TRUE(waitUntil([&] {
+            const JournalEnd end(journal());
+            return journal().size() > killedAt
+                && (end.last.startsWith(moment.lastLine) || (end.last.startsWith("aktion ") && end.actions.last().startsWith(moment.lastLine)));
+        })) << moment.name;
+        Program& killed = moment.killHost ? host : guest;
+        killed.process.kill();
+        killed.process.waitForFinished();
+        ::kill(pid_t(host.process.processId()), SIGCONT);
+        killedAt = journal().size();
+        killed.start();
+    }
+    expectTheSameWonGame(host, guest, deadline);
 }
 
 TEST(TwoWindows, AJoinThatCannotBeginAGameEndsWithItsStatus)

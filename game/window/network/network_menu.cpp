@@ -81,7 +81,6 @@ void joinGame(NetworkPlay& play, QWidget* parent)
         QMessageBox::warning(parent, QStringLiteral("Partie beitreten"), host.error.isEmpty() ? codeError : host.error);
         return;
     }
-    play.hangUp();
     play.join(host, code.text());
 }
 
@@ -99,7 +98,7 @@ void addNetworkMenu(QMenuBar& bar, NetworkPlay& play, QWidget* dialogParent)
     hangUp->setObjectName(QStringLiteral("menuVerbindungTrennen"));
     QObject::connect(open, &QAction::triggered, menu, [&play, dialogParent] { openGame(play, dialogParent); });
     QObject::connect(join, &QAction::triggered, menu, [&play, dialogParent] { joinGame(play, dialogParent); });
-    QObject::connect(hangUp, &QAction::triggered, &play, &NetworkPlay::hangUp);
+    QObject::connect(hangUp, &QAction::triggered, &play, &NetworkPlay::hangUpAsked);
     const auto followState = [&play, hangUp] { hangUp->setEnabled(play.active() || !play.code().isEmpty()); };
     QObject::connect(&play, &NetworkPlay::stateChanged, menu, followState);
     followState();

@@ -2,6 +2,10 @@
 
 #include "peer_side.h"
 
+#include "record/check_value.h"
+#include "window/announcement.h"
+#include "window/record/window_replay.h"
+
 #include "network/peer_actions.h"
 #include "window/game_app.h"
 #include "window/media/fatal_error.h"
@@ -11,11 +15,30 @@
 #include <QHostInfo>
 #include <QNetworkInterface>
 
+#include <algorithm>
+#include <limits>
+
 namespace bramlow {
 
 namespace {
 
 QString sideName(Player player) { return QString::fromStdString(playerName(player)); }
+
+// How long the peer may be away before this side may end the game alone: ten minutes, or
+// BRAMLOW_PEER_WAIT_MS milliseconds (for tests).
+qint64 peerWaitMs()
+{
+    bool read = false;
+    const qint64 ms = qEnvironmentVariable("BRAMLOW_PEER_WAIT_MS").toLongLong(&read);
+    return read && ms >= 0 ? ms : 10 * 60 * 1000;
+}
+
+// "3 Minuten", "40 Sekunden": what is left of the wait, rounded up.
+QString timeLeft(qint64 ms)
+{
+    const qint64 seconds = (ms + 999) / 1000;
+    return seconds > 90 ? QStringLiteral("%1 Minuten").arg((seconds + 59) / 60) : QStringLiteral("%1 Sekunden").arg(seconds);
+}
 
 // The first address others can reach, IPv4 before IPv6, with the port.
 QString addressOfThisMachine(quint16 port)
@@ -34,18 +57,27 @@ QString addressOfThisMachine(quint16 port)
 
 } // namespace
 
-NetworkPlay::NetworkPlay(GameApp& app) : app_(app)
+NetworkPlay::NetworkPlay(GameApp& app) : app_(app), peerWaitMs_(peerWaitMs())
 {
     // The guest tries again every two seconds while the line is down.
     rejoinTimer_.setInterval(2000);
     connect(&rejoinTimer_, &QTimer::timeout, this, [this] { join(joinedAt_, code_); });
+    waitOver_.setSingleShot(true);
+    connect(&waitOver_, &QTimer::timeout, this, [this] {
+        waitedOut_ = true;
+        if (peer_ && !peer_->session().connected())
+            say(pauseText());
+    });
 }
 
-NetworkPlay::~NetworkPlay() { hangUp(); }
+// Closing the program is no hanging up: no word to the peer, whose game waits as for a
+// dropped line, and the journal stays for coming back.
+NetworkPlay::~NetworkPlay() { closeDown(false); }
 
 QString NetworkPlay::open(quint16 port, Player local, QString code)
 {
-    hangUp();
+    if (peer_ || host_ || guest_)
+        hangUp();
     code_ = code.isEmpty() ? network::drawJoinCode() : std::move(code);
     const Player guestPlayer = opponentOf(local);
     host_ = std::make_unique<network::NetworkHost>(code_, guestPlayer == Player::gold ? QStringLiteral("gold")
@@ -54,6 +86,7 @@ QString NetworkPlay::open(quint16 port, Player local, QString code)
         host_.reset();
         return error;
     }
+    resume({network::Role::host, QStringLiteral("-"), host_->port(), code_, sideName(guestPlayer)});
     connect(host_.get(), &network::NetworkHost::guestJoined, this,
             [this, guestPlayer](network::PeerLink* link) { seatPeer(guestPlayer, network::Role::host, link); });
     connect(host_.get(), &network::NetworkHost::guestRefused, this,
@@ -71,6 +104,14 @@ QString NetworkPlay::open(quint16 port, Player local, QString code)
 
 void NetworkPlay::join(const network::HostAddress& address, const QString& code, bool exitOnFailure)
 {
+    const bool rejoin = peer_ && address.host == joinedAt_.host && address.port == joinedAt_.port && code == code_;
+    if (!rejoin) {
+        if (peer_ || host_ || guest_)
+            hangUp();
+        // The game kept in the journal is taken up: failing to reach the host is a pause then.
+        if (resume({network::Role::guest, address.host, address.port, code, {}}))
+            exitOnFailure = false;
+    }
     exitOnFailure_ = exitOnFailure || exitOnFailure_;
     joinedAt_ = address;
     code_ = code;
@@ -94,21 +135,47 @@ void NetworkPlay::join(const network::HostAddress& address, const QString& code,
     guest_->join(address, code);
 }
 
+void NetworkPlay::takeSeat(Player peer, network::Role role)
+{
+    peer_ = std::make_unique<PeerSide>(peer, role);
+    network::LockstepSession& session = peer_->session();
+    connect(&session, &network::LockstepSession::linkLost, this, &NetworkPlay::linkLost);
+    connect(&session, &network::LockstepSession::peerLeft, this, [this] { peerLeft_ = true; });
+    connect(peer_.get(), &PeerSide::refused, this, &NetworkPlay::say);
+    connect(&session, &network::LockstepSession::actionKept, this, [this](const QString& line, std::uint32_t check) {
+        QByteArray lines;
+        // A new game's record begins with what the window showed as it was clicked.
+        if (BramlowWindow* window = app_.mainWindow(); window && line.startsWith(QLatin1String("neu ")))
+            lines += network::journalGameStart(QString::fromStdString(startLine(window->recorder().record().start)));
+        keep(lines + network::journalAction(line, check));
+    });
+    connect(&session, &network::LockstepSession::secretKept, this,
+            [this](const QByteArray& value) { keep(network::journalSecret(value)); });
+    connect(&session, &network::LockstepSession::drawKept, this,
+            [this](const network::AgreedDrawRecord& draw) { keep(network::journalDraw(draw)); });
+    app_.sides().seatPeer(peer, peer_.get());
+    if (BramlowWindow* window = app_.mainWindow())
+        connect(window, &BramlowWindow::actionRecorded, peer_.get(), [this, window] {
+            if (isWon(*window))
+                keepRecord();
+        });
+}
+
 void NetworkPlay::seatPeer(Player peer, network::Role role, network::PeerLink* link)
 {
     const bool firstJoin = !peer_;
     if (firstJoin) {
-        peer_ = std::make_unique<PeerSide>(peer, role);
-        connect(&peer_->session(), &network::LockstepSession::linkLost, this, &NetworkPlay::linkLost);
-        connect(peer_.get(), &PeerSide::refused, this, &NetworkPlay::say);
-        app_.sides().seatPeer(peer, peer_.get());
-        if (BramlowWindow* window = app_.mainWindow())
-            connect(window, &BramlowWindow::actionRecorded, peer_.get(), [this, window] {
-                if (isWon(*window))
-                    keepRecord();
-            });
+        takeSeat(peer, role);
+        const network::SessionSeat seat{role, role == network::Role::host ? QStringLiteral("-") : joinedAt_.host,
+                                        role == network::Role::host ? host_->port() : joinedAt_.port, code_,
+                                        sideName(peer)};
+        journalFailed_ = false;
+        journalProblem(journal_.begin(seat));
     }
     rejoinTimer_.stop();
+    waitOver_.stop();
+    peerLeft_ = false;
+    waitedOut_ = false;
     peer_->session().attach(link);
     if (BramlowWindow* window = app_.mainWindow())
         window->setWindowTitle(QStringLiteral("Bramlow – Netzwerkpartie gegen %1").arg(sideName(peer)));
@@ -131,17 +198,117 @@ void NetworkPlay::linkLost(const QString& why)
     // Also on stderr, for whoever reads a bug report.
     qWarning("Bramlow: %s", qUtf8Printable(text));
     say(text);
+    waitedOut_ = false;
+    awaySince_.start();
+    waitOver_.start(int(std::min<qint64>(peerWaitMs_, std::numeric_limits<int>::max())));
     if (!host_)
         rejoinTimer_.start();
     emit stateChanged();
 }
 
-void NetworkPlay::hangUp()
+bool NetworkPlay::resume(const network::SessionSeat& seat)
+{
+    const std::optional<network::ParsedSessionJournal> kept = journal_.read();
+    BramlowWindow* window = app_.mainWindow();
+    if (!kept || !window)
+        return false;
+    const QString cannot = QStringLiteral("Die unterbrochene Netzwerkpartie lässt sich nicht fortsetzen: %1");
+    if (!kept->seat) {
+        say(cannot.arg(kept->error));
+        return false;
+    }
+    network::SessionSeat wanted = seat;
+    wanted.peer = kept->seat->peer;
+    if (!(*kept->seat == wanted))
+        return false; // another game: it begins afresh
+    const network::SessionState& state = kept->state;
+    if (!state.actions.isEmpty()) {
+        // The window shows the last game as it stood: its start line and its actions.
+        QByteArray record = QByteArray::fromStdString(recordHeader) + '\n' + state.gameStart.toUtf8() + '\n';
+        for (qsizetype i = state.gameBegins; i < state.actions.size(); ++i)
+            record += state.actions[i].toUtf8() + '\n';
+        QString error = loadRecordOnto(*window, std::string_view(record.constData(), std::size_t(record.size())));
+        if (error.isEmpty() && checkValueOf(*window) != state.checks.back())
+            error = QStringLiteral("Die Stellung passt nicht zum Prüfwert im Journal.");
+        if (!error.isEmpty()) {
+            say(cannot.arg(error));
+            return false;
+        }
+        app_.journal().replace(window->recorder().record(), isWon(*window));
+    }
+    takeSeat(kept->seat->peer == QLatin1String("Gold") ? Player::gold : Player::silber, seat.role);
+    peer_->resume(state);
+    app_.sides().follow(window);
+    if (BramlowWindow* shown = app_.mainWindow())
+        shown->setWindowTitle(QStringLiteral("Bramlow – Netzwerkpartie gegen %1").arg(kept->seat->peer));
+    awaySince_.start();
+    waitedOut_ = false;
+    say(pauseText());
+    waitOver_.start(int(std::min<qint64>(peerWaitMs_, std::numeric_limits<int>::max())));
+    return true;
+}
+
+void NetworkPlay::keep(const QByteArray& journalLines) { journalProblem(journal_.append(journalLines)); }
+
+void NetworkPlay::journalProblem(const QString& error)
+{
+    if (error.isEmpty() || journalFailed_)
+        return;
+    // Once: the game goes on, but could not be taken up again after a crash.
+    journalFailed_ = true;
+    qWarning("Bramlow: %s", qUtf8Printable(error));
+    say(QStringLiteral("Die Netzwerkpartie wird nicht gesichert: %1").arg(error));
+}
+
+QString NetworkPlay::pauseText() const
+{
+    const QString peer = peer_ ? sideName(peer_->peer()) : QString();
+    if (peerLeft_ || waitedOut_)
+        return (peerLeft_ ? QStringLiteral("%1 hat die Verbindung beendet") : QStringLiteral("%1 ist nicht zurückgekommen"))
+                   .arg(peer)
+            + QStringLiteral(" – „Verbindung trennen“ spielt allein weiter.");
+    return QStringLiteral("Verbindung unterbrochen – warte auf %1 …").arg(peer);
+}
+
+void NetworkPlay::hangUpAsked()
+{
+    const qint64 left = awaySince_.isValid() ? peerWaitMs_ - awaySince_.elapsed() : 0;
+    if (peer_ && !peer_->session().connected() && !peerLeft_ && !waitedOut_) {
+        // The peer may be on its way back: its game must not be taken from it yet.
+        say(QStringLiteral("Trennen erst nach %1 ohne %2 (noch %3).")
+                .arg(timeLeft(peerWaitMs_), sideName(peer_->peer()), timeLeft(std::max<qint64>(left, 0))));
+        return;
+    }
+    const bool inGame = peer_ != nullptr;
+    hangUp();
+    if (inGame)
+        say(QStringLiteral("Verbindung getrennt – die Partie geht hier allein weiter."));
+}
+
+void NetworkPlay::peerIsToMove()
+{
+    if (!peer_)
+        return;
+    const QString text = peer_->session().connected()
+        ? QStringLiteral("%1 ist am Zug – es spielt der Netzwerkpartner.").arg(sideName(peer_->peer()))
+        : pauseText();
+    say(text);
+    announce(text);
+}
+
+void NetworkPlay::hangUp() { closeDown(true); }
+
+void NetworkPlay::closeDown(bool endGame)
 {
     rejoinTimer_.stop();
+    waitOver_.stop();
+    awaySince_.invalidate();
+    if (endGame)
+        journal_.remove();
     if (peer_) {
         keepRecord();
-        peer_->session().hangUp(QStringLiteral("Die Gegenseite hat die Verbindung getrennt."));
+        if (endGame)
+            peer_->session().hangUp(QStringLiteral("Die Gegenseite hat die Verbindung getrennt."));
         app_.sides().seatPeer(peer_->peer(), nullptr);
         if (BramlowWindow* window = app_.mainWindow()) {
             window->draws().setOutsideOnly(false);

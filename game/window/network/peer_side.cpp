@@ -4,6 +4,8 @@
 #include "record/check_value.h"
 #include "window/bramlow_window.h"
 
+#include <utility>
+
 namespace bramlow {
 
 PeerSide::PeerSide(Player peer, network::Role role, QObject* parent)
@@ -49,6 +51,14 @@ QString PeerSide::applyPeerAction(const QString& line)
     return refusal;
 }
 
+void PeerSide::resume(const network::SessionState& state)
+{
+    session_.resume(state.actions, state.checks, state.draws, state.openSecret);
+    // A draw agreed after the last action is still to be used, by whichever side rolls next.
+    if (!state.draws.empty() && state.draws.back().afterActions == int(state.actions.size()))
+        agreed_ = state.draws.back().x;
+}
+
 bool PeerSide::peerMayDraw() const
 {
     // A new game is the host's to begin, so that both sides never draw for one at once.
@@ -83,6 +93,11 @@ bool PeerSide::clickMayDraw(Handler handler)
     }
     if (!network::drawDueFor(*window_, local, newGame))
         return true; // this click draws nothing
+    if (agreed_) {
+        // Agreed before this program was last closed, and not used yet.
+        window_->draws().supply(*std::exchange(agreed_, std::nullopt));
+        return true;
+    }
     if (!waitingClick_) {
         waitingClick_ = handler;
         session_.requestDraw();

@@ -5,6 +5,7 @@
 // (lockstep_session.h): a click that draws waits for the draw and is made once it is agreed.
 
 #include "network/lockstep_session.h"
+#include "network/session_journal.h"
 #include "record/game_recorder.h"
 #include "window/sides/side.h"
 
@@ -31,6 +32,8 @@ public:
 
     Player peer() const { return peer_; }
     network::LockstepSession& session() { return session_; }
+    // Takes up a session kept in the journal; the window already shows its position.
+    void resume(const network::SessionState& state);
     // The window's draw gate: whether a click with `handler` may go ahead now.
     bool clickMayDraw(Handler handler);
 
