@@ -8,6 +8,7 @@
 #include "record/replay.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -173,6 +174,9 @@ TEST(TwoWindows, AProgramKilledAtAnyMomentComesBackAndTheGameGoesOn)
             return journal().size() > killedAt
                 && (end.last.startsWith(moment.lastLine) || (end.last.startsWith("aktion ") && end.actions.last().startsWith(moment.lastLine)));
         })) << moment.name;
+        // It holds the join code: no one else may read it.
+        EXPECT_FALSE(QFileInfo(guest.home.filePath("bramlow/netzwerkpartie.journal")).permissions()
+                     & (QFile::ReadGroup | QFile::ReadOther));
         Program& killed = moment.killHost ? host : guest;
         killed.process.kill();
         killed.process.waitForFinished();

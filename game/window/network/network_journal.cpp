@@ -6,9 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace bramlow {
@@ -26,37 +23,20 @@ QString NetworkJournal::begin(const network::SessionSeat& seat)
     closeFile();
     if (!path_)
         return noUserFolderReason();
-    const QString error = writeFileSafely(*path_, network::journalBeginning(seat));
     // It holds the join code: for the user alone, whatever the folder allows.
-    if (error.isEmpty())
-        QFile::setPermissions(*path_, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    return error;
+    return writeFileSafely(*path_, network::journalBeginning(seat), FileAccess::userAlone);
 }
 
 QString NetworkJournal::append(const QByteArray& lines)
 {
     if (!path_)
         return noUserFolderReason();
-    if (fd_ < 0)
-        fd_ = ::open(QFile::encodeName(*path_).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
     // Flushed to disk before the peer hears of it: a commitment sent is a value kept.
-    const char* data = lines.constData();
-    qsizetype left = lines.size();
-    bool written = fd_ >= 0;
-    while (written && left > 0) {
-        const ssize_t n = ::write(fd_, data, size_t(left));
-        if (n < 0 && errno == EINTR)
-            continue;
-        written = n > 0;
-        data += written ? n : 0;
-        left -= written ? n : 0;
-    }
-    if (written && ::fdatasync(fd_) == 0)
+    const QString why = appendFlushed(fd_, *path_, lines);
+    if (why.isEmpty())
         return {};
-    const int error = errno;
     closeFile();
-    return QStringLiteral("„%1“ kann nicht fortgeschrieben werden: %2")
-        .arg(*path_, QString::fromLocal8Bit(std::strerror(error)));
+    return QStringLiteral("„%1“ kann nicht fortgeschrieben werden: %2").arg(*path_, why);
 }
 
 void NetworkJournal::remove()

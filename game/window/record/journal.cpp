@@ -6,10 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace bramlow {
 
@@ -57,31 +53,13 @@ void Journal::append(const RecordEntries& lines)
     std::string text;
     for (const RecordEntry& entry : lines)
         text += std::visit([](const auto& e) { return recordLine(e); }, entry) + '\n';
-    if (fd_ < 0)
-        fd_ = ::open(QFile::encodeName(*path_).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
     // One write per action, flushed to disk: a crash keeps whole lines, or cuts the last one,
     // which the reader then drops.
-    bool written = fd_ >= 0;
-    const char* data = text.data();
-    std::size_t left = text.size();
-    while (written && left > 0) {
-        const ssize_t n = ::write(fd_, data, left);
-        if (n < 0 && errno == EINTR)
-            continue;
-        written = n > 0;
-        if (written) {
-            data += n;
-            left -= static_cast<std::size_t>(n);
-        }
-    }
-    if (written && ::fdatasync(fd_) != 0)
-        written = false;
-    if (!written) {
-        const int error = errno;
+    if (const QString why = appendFlushed(fd_, *path_, QByteArray::fromStdString(text)); !why.isEmpty()) {
         appendable_ = false;
         closeFile();
         fail(QStringLiteral("„%1“ kann nicht fortgeschrieben werden: %2. Die Partie geht weiter, wird aber nicht mehr gesichert.")
-                 .arg(*path_, QString::fromLocal8Bit(std::strerror(error))));
+                 .arg(*path_, why));
     }
 }
 

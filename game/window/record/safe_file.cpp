@@ -37,7 +37,7 @@ bool writeAll(int fd, const char* data, qint64 size)
 
 } // namespace
 
-QString writeFileSafely(const QString& path, const QByteArray& bytes)
+QString writeFileSafely(const QString& path, const QByteArray& bytes, FileAccess access)
 {
     const QFileInfo target(path);
     if (target.isDir())
@@ -57,7 +57,9 @@ QString writeFileSafely(const QString& path, const QByteArray& bytes)
     // The new file keeps the old one's permissions, or gets those the user's umask gives.
     struct stat old {};
     mode_t mode = 0;
-    if (::stat(QFile::encodeName(path).constData(), &old) == 0) {
+    if (access == FileAccess::userAlone) {
+        mode = 0600;
+    } else if (::stat(QFile::encodeName(path).constData(), &old) == 0) {
         mode = old.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);
@@ -84,6 +86,15 @@ QString writeFileSafely(const QString& path, const QByteArray& bytes)
         ::close(folderFd);
     }
     return {};
+}
+
+QString appendFlushed(int& fd, const QString& path, const QByteArray& bytes)
+{
+    if (fd < 0)
+        fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd >= 0 && writeAll(fd, bytes.constData(), bytes.size()) && ::fdatasync(fd) == 0)
+        return {};
+    return cause(errno);
 }
 
 FileRead readFileBounded(const QString& path, qint64 maxBytes)

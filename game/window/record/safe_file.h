@@ -10,9 +10,17 @@
 
 namespace bramlow {
 
-// Creates the folder (for the user alone) if needed. Empty on success, else a German message
-// that names `path` and the cause.
-QString writeFileSafely(const QString& path, const QByteArray& bytes);
+enum class FileAccess { asBefore, userAlone };
+
+// Creates the folder (for the user alone) if needed. The file keeps the permissions it had,
+// or gets those of the user's umask; `userAlone` gives a file with a secret mode 0600 from
+// its first byte on. Empty on success, else a German message that names `path` and the cause.
+QString writeFileSafely(const QString& path, const QByteArray& bytes, FileAccess access = FileAccess::asBefore);
+
+// Appends `bytes` to the file at `path` and flushes them to disk, through `fd` (opened for
+// appending when it is -1, and kept open for the next lines). Empty on success, else the
+// cause; the caller closes `fd` then.
+QString appendFlushed(int& fd, const QString& path, const QByteArray& bytes);
 
 struct FileRead {
     QByteArray bytes;
