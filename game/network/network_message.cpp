@@ -103,6 +103,9 @@ QByteArray bytes32(const QJsonObject& object, const QString& key)
     return QByteArray::fromHex(hex.toLatin1());
 }
 
+// A check value as it travels: eight lowercase hexadecimal digits.
+QString checkText(std::uint32_t check) { return QStringLiteral("%1").arg(check, 8, 16, QLatin1Char('0')); }
+
 std::uint32_t checkValue(const QJsonObject& object, const QString& key)
 {
     const QJsonValue value = object.value(key);
@@ -236,12 +239,12 @@ QByteArray encodeMessage(const Message& m)
     case MessageKind::sync:
         object.insert(QStringLiteral("actions"), m.actions);
         object.insert(QStringLiteral("draws"), m.draws);
-        object.insert(QStringLiteral("check"), QStringLiteral("%1").arg(m.check, 8, 16, QLatin1Char('0')));
+        object.insert(QStringLiteral("check"), checkText(m.check));
         break;
     case MessageKind::action:
         object.insert(QStringLiteral("number"), m.number);
         object.insert(QStringLiteral("line"), m.line);
-        object.insert(QStringLiteral("check"), QStringLiteral("%1").arg(m.check, 8, 16, QLatin1Char('0')));
+        object.insert(QStringLiteral("check"), checkText(m.check));
         break;
     case MessageKind::commit:
         object.insert(QStringLiteral("number"), m.number);

@@ -33,11 +33,13 @@ qint64 peerWaitMs()
     return read && ms >= 0 ? ms : 10 * 60 * 1000;
 }
 
-// "3 Minuten", "40 Sekunden": what is left of the wait, rounded up.
+// "3 Minuten", "40 Sekunden", "1 Sekunde": what is left of the wait, rounded up.
 QString timeLeft(qint64 ms)
 {
     const qint64 seconds = (ms + 999) / 1000;
-    return seconds > 90 ? QStringLiteral("%1 Minuten").arg((seconds + 59) / 60) : QStringLiteral("%1 Sekunden").arg(seconds);
+    if (seconds > 90)
+        return QStringLiteral("%1 Minuten").arg((seconds + 59) / 60);
+    return seconds == 1 ? QStringLiteral("1 Sekunde") : QStringLiteral("%1 Sekunden").arg(seconds);
 }
 
 // The first address others can reach, IPv4 before IPv6, with the port.
@@ -198,9 +200,7 @@ void NetworkPlay::linkLost(const QString& why)
     // Also on stderr, for whoever reads a bug report.
     qWarning("Bramlow: %s", qUtf8Printable(text));
     say(text);
-    waitedOut_ = false;
-    awaySince_.start();
-    waitOver_.start(int(std::min<qint64>(peerWaitMs_, std::numeric_limits<int>::max())));
+    startWaiting();
     if (!host_)
         rejoinTimer_.start();
     emit stateChanged();
@@ -241,11 +241,16 @@ bool NetworkPlay::resume(const network::SessionSeat& seat)
     app_.sides().follow(window);
     if (BramlowWindow* shown = app_.mainWindow())
         shown->setWindowTitle(QStringLiteral("Bramlow – Netzwerkpartie gegen %1").arg(kept->seat->peer));
-    awaySince_.start();
-    waitedOut_ = false;
+    startWaiting();
     say(pauseText());
-    waitOver_.start(int(std::min<qint64>(peerWaitMs_, std::numeric_limits<int>::max())));
     return true;
+}
+
+void NetworkPlay::startWaiting()
+{
+    waitedOut_ = false;
+    awaySince_.start();
+    waitOver_.start(int(std::min<qint64>(peerWaitMs_, std::numeric_limits<int>::max())));
 }
 
 void NetworkPlay::keep(const QByteArray& journalLines) { journalProblem(journal_.append(journalLines)); }

@@ -57,6 +57,8 @@ private:
     void keep(const QByteArray& journalLines);
     void journalProblem(const QString& error);
     void linkLost(const QString& why);
+    // The peer is away: the wait before this side may end the game alone begins.
+    void startWaiting();
     void closeDown(bool endGame);
     QString pauseText() const;
     void say(const QString& text);
