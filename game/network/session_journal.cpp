@@ -69,6 +69,10 @@ QByteArray journalDraw(const AgreedDrawRecord& draw)
 ParsedSessionJournal parseSessionJournal(const QByteArray& bytes)
 {
     ParsedSessionJournal parsed;
+    if (bytes.size() > maxSessionJournalBytes) {
+        parsed.error = QStringLiteral("Die Datei ist zu groß.");
+        return parsed;
+    }
     QList<QByteArray> lines = bytes.split('\n');
     // The last piece follows the last line end: empty, or a line a crash cut off.
     lines.removeLast();
@@ -76,8 +80,6 @@ ParsedSessionJournal parseSessionJournal(const QByteArray& bytes)
         parsed.error = QStringLiteral("Zeile %1: %2").arg(index + 1).arg(what);
         return parsed;
     };
-    if (bytes.size() > maxSessionJournalBytes)
-        return fail(-1, QStringLiteral("Die Datei ist zu groß."));
     if (lines.size() < 2 || lines[0] != header)
         return fail(0, QStringLiteral("Das ist kein Journal einer Netzwerkpartie."));
     const std::optional<SessionSeat> seat = readSeat(lines[1]);
