@@ -159,6 +159,7 @@ TEST(SessionJournal, ReadsWhatAProgramNeedsToComeBackAndRefusesTheRest)
         {"another file", "Bramlow-Partie 1\n" + top.mid(25), "kein Journal", 0, 0, false},
         {"a code of five digits", "Bramlow-Netzwerkpartie 1\ngast h 47474 27182 Gold\n", "Zeile 2", 0, 0, false},
         {"port zero", "Bramlow-Netzwerkpartie 1\ngast h 0 271828 Gold\n", "Zeile 2", 0, 0, false},
+        {"a port beyond 65535", "Bramlow-Netzwerkpartie 1\ngast h 65536 271828 Gold\n", "Zeile 2", 0, 0, false},
         {"an action before its game's start", top + "aktion 0000abcd neu 0.5 Gold\n", "keinen Anfang", 0, 0, false},
         {"a check value of seven digits", top + game + "aktion 000abcd logo\n", "Zeile 6", 0, 0, false},
         {"a value in capitals", top + "zusage " + hex64.toUpper() + "\n", "Zeile 3", 0, 0, false},

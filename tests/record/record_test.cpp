@@ -126,8 +126,9 @@ TEST(Record, EveryDamagedOrHostileRecordIsFoundAtItsLine)
         EXPECT_EQ(error.line, c.line) << error.message;
         EXPECT_TRUE(error.message.starts_with("Zeile " + std::to_string(c.line) + ": ")) << error.message;
     }
-    // An overlong form of "/" is no UTF-8, and the message says so.
-    EXPECT_NE(firstError(edited(game, 2, "meldung \"\"", "meldung \"\xc0\xaf\"")).message.find("UTF-8"), std::string::npos);
+    // An overlong form of "/" and a lone surrogate are no UTF-8, and the message says so.
+    for (const char* bad : {"\xc0\xaf", "\xed\xa0\x80"})
+        EXPECT_NE(firstError(edited(game, 2, "meldung \"\"", std::string("meldung \"") + bad + '"')).message.find("UTF-8"), std::string::npos) << bad;
     // Beyond the limits: refused as a whole, before a line is looked at.
     std::string millions;
     for (int i = 0; i < 10'000'000; ++i)

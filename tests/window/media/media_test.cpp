@@ -172,6 +172,13 @@ TEST(PictureDecoder, JudgesEachBitmapByWhatItReallyHolds)
         {"RLE8 whole", bitmap(4, 2, 8, 1, rle), ""},
         {"RLE8 cut after its first row", bitmap(4, 2, 8, 1, rle.left(10)), "ist kein gültiges Bild."},
         {"RLE8 of 2 bytes declaring 20000 x 20000", bitmap(20000, 20000, 8, 1, rle.right(2)), "ist zu groß"},
+        {"RLE8 cut after a jump to the right", bitmap(4, 2, 8, 1, QByteArray::fromHex("04010000" "00020200")), "ist kein gültiges Bild."},
+        // Five pixels one by one take three bytes and a pad byte, here 00 01: the bitmap's
+        // end for a walk that takes them a byte short.
+        {"RLE4 cut after an odd run of single pixels", bitmap(6, 2, 4, 2, QByteArray::fromHex("0005" "10100001" "0111" "0000")), "ist kein gültiges Bild."},
+        {"top down, whole", bitmap(2, -2, 24, 0, QByteArray(16, '\x40')), ""},
+        {"top down, one row of two", bitmap(2, -2, 24, 0, QByteArray(8, '\x40')), "ist kein gültiges Bild."},
+        {"the old header, one row of three", QByteArray(core).replace(20, 1, "\x03"), "ist kein gültiges Bild."},
     };
     for (const auto& [what, bytes, cause] : rows) {
         const DecodedPicture decoded = decodePicture(bytes);
@@ -226,6 +233,11 @@ TEST(WaveGuard, ClampsEveryDeclaredSizeToTheBytesPresent)
         EXPECT_EQ(qFromLittleEndian<quint32>(image.constData() + 4), riff) << what;
         EXPECT_EQ(qFromLittleEndian<quint32>(image.constData() + 40), data) << what;
     }
+    // A chunk of odd length is followed by a pad byte: the walk still finds the data chunk.
+    QByteArray padded = waveImage({}, QByteArray(100, '\x22')).insert(36, QByteArray("LIST\x03\0\0\0abc\0", 12));
+    padded = withLe32At(padded, 52, 0xFFFFFFF0u);
+    ASSERT_TRUE(clampRiffChunkSizes({reinterpret_cast<unsigned char*>(padded.data()), std::size_t(padded.size())}));
+    EXPECT_EQ(qFromLittleEndian<quint32>(padded.constData() + 52), 100u);
 }
 
 } // namespace
