@@ -96,11 +96,48 @@ StrongFeatures strongFeatures(const Position& position, Player mover)
             (otherHunts.pieces - moverHunts.pieces) / 8.0};
 }
 
-double winChance(const StrongFeatures& features, const StrongWeights& weights)
+namespace {
+
+// The square as the mover sees it: Gold's view is mirrored on the diagonal, so that the
+// mover's way always runs along the columns.
+std::uint8_t seenBy(Player mover, Square square)
 {
+    return static_cast<std::uint8_t>(mover == Player::silber ? square : square % 10 * 10 + square / 10);
+}
+
+} // namespace
+
+StrongInput strongInput(const Position& position, Player mover)
+{
+    StrongInput input;
+    input.features = strongFeatures(position, mover);
+    position.pieces(mover).forEach([&](Square square) { input.squares[input.squareCount++] = seenBy(mover, square); });
+    position.pieces(opponentOf(mover)).forEach([&](Square square) {
+        input.squares[input.squareCount++] = static_cast<std::uint8_t>(100 + seenBy(mover, square));
+    });
+    return input;
+}
+
+double winChance(const StrongInput& input, const StrongNetwork& network, StrongHidden* sums)
+{
+    StrongHidden hidden{};
+    for (int f = 0; f < strongFeatureCount; ++f) {
+        const float x = static_cast<float>(input.features[f]);
+        for (int j = 0; j < strongHidden; ++j)
+            hidden[j] += x * network.feature[f][j];
+    }
+    for (int i = 0; i < input.squareCount; ++i) {
+        const auto& row = network.square[input.squares[i]];
+        for (int j = 0; j < strongHidden; ++j)
+            hidden[j] += row[j];
+    }
+    if (sums)
+        *sums = hidden;
     double sum = 0.0;
-    for (int i = 0; i < strongFeatureCount; ++i)
-        sum += weights[i] * features[i];
+    for (int f = 0; f < strongFeatureCount; ++f)
+        sum += network.linear[f] * input.features[f];
+    for (int j = 0; j < strongHidden; ++j)
+        sum += network.output[j] * (hidden[j] / (1.0f + std::abs(hidden[j])));
     // Kept off 0 and 1, so that only a won game is worth the whole.
     return std::clamp(1.0 / (1.0 + std::exp(-sum)), 1e-6, 1.0 - 1e-6);
 }
@@ -111,7 +148,7 @@ double strongValue(const Position& position, Player me, Player toMove)
         return 1.0;
     if (position.hasWon(opponentOf(me)))
         return -1.0;
-    const double moverValue = 2.0 * winChance(strongFeatures(position, toMove), strongWeights) - 1.0;
+    const double moverValue = 2.0 * winChance(strongInput(position, toMove), strongNetwork) - 1.0;
     return toMove == me ? moverValue : -moverValue;
 }
 

@@ -1,17 +1,18 @@
 #pragma once
 // The judgement of the level Stark: how likely the player about to roll is to win, from a
-// dozen features of the position, combined by weights that tools/fit_evaluation fits by
-// self-play (temporal differences) and writes into strong_weights.h.
+// dozen features of the position and where each piece stands, combined by a small neural
+// network (one hidden layer) whose weights tools/fit_evaluation fits by self-play (temporal
+// differences) and writes into strong_weights.h.
 
 #include "engine/position.h"
 
 #include <array>
+#include <cstdint>
 
 namespace bramlow {
 
 inline constexpr int strongFeatureCount = 12;
 using StrongFeatures = std::array<double, strongFeatureCount>;
-using StrongWeights = std::array<double, strongFeatureCount>;
 
 // The features for `mover`, who rolls next, against the other player, each about as large
 // as 1 in ordinary positions (steps in tens):
@@ -32,8 +33,37 @@ using StrongWeights = std::array<double, strongFeatureCount>;
 // 11  the mover's pieces that the other can still ever reach minus the other's, in eighths.
 StrongFeatures strongFeatures(const Position& position, Player mover);
 
+// The network's inputs: the features, and the squares of both players' pieces as seen by
+// the mover. Seen by the mover, Gold's board is Silber's mirrored on the diagonal, so one
+// set of weights serves both: the mover always goes from column 0 to column 9.
+inline constexpr int strongHidden = 32;
+inline constexpr int strongSquareInputs = 200; // the mover's pieces 0..99, the other's 100..199
+
+struct StrongInput {
+    StrongFeatures features{};
+    // Which square inputs are 1, the rest being 0: sixteen in a game, up to all 96 cells in
+    // a grid written wildly.
+    std::array<std::uint8_t, 96> squares{};
+    int squareCount = 0;
+};
+
+StrongInput strongInput(const Position& position, Player mover);
+
+// Chance = logistic(linear . features + output . hidden), hidden = softsign(feature x
+// features + the rows of `square` for the pieces' squares).
+struct StrongNetwork {
+    std::array<double, strongFeatureCount> linear{};
+    std::array<std::array<float, strongHidden>, strongFeatureCount> feature{};
+    std::array<std::array<float, strongHidden>, strongSquareInputs> square{};
+    std::array<double, strongHidden> output{};
+};
+
+// The hidden layer's sums before the softsign, for the fitting tool.
+using StrongHidden = std::array<float, strongHidden>;
+
 // The chance, 0..1 exclusive, that `mover` wins, before their roll; the position is no win.
-double winChance(const StrongFeatures& features, const StrongWeights& weights);
+// `sums`, when given, receives the hidden layer's sums.
+double winChance(const StrongInput& input, const StrongNetwork& network, StrongHidden* sums = nullptr);
 
 // The position's value for `me`, -1 (lost) .. 1 (won), when `toMove` rolls next.
 double strongValue(const Position& position, Player me, Player toMove);

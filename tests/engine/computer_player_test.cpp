@@ -5,6 +5,7 @@
 #include "generator_check.h"
 
 #include "engine/computer_player.h"
+#include "engine/strong_evaluation.h"
 
 #include <sstream>
 
@@ -92,6 +93,27 @@ TEST(ComputerPlayer, starkBringsTheExposedPieceHomeInTheEndgame)
         GameTable table;
         table.setPosition(diagramOf(pieces));
         EXPECT_EQ(chosen(table, goldTurn, roll, ComputerLevel::Stark), move) << pieces << ", roll " << roll;
+    }
+}
+
+// The rules do not change when the board is mirrored on its diagonal and the colours are
+// swapped, so neither may Stark's judgement: Gold's view of a position is Silber's of its
+// mirror image.
+TEST(ComputerPlayer, starkJudgesTheMirrorImageAlike)
+{
+    std::mt19937 random(20261207u);
+    for (int i = 0; i < 100; ++i) {
+        const Position position = randomPosition(random);
+        Position mirror;
+        for (int square = 0; square < frameSquares; ++square) {
+            const auto cell = cellOf(square), mirrored = cellOf(square % 10 * 10 + square / 10);
+            const Occupant who = cell ? position.at(*cell) : Occupant::none;
+            if (who != Occupant::none)
+                mirror.put(*mirrored, who == Occupant::silber ? Occupant::gold : Occupant::silber);
+        }
+        for (const Player me : {Player::silber, Player::gold})
+            EXPECT_NEAR(strongValue(position, me, Player::gold), strongValue(mirror, opponentOf(me), Player::silber), 1e-5)
+                << "position " << i;
     }
 }
 
