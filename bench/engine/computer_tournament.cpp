@@ -247,6 +247,9 @@ int main(int argc, char** argv)
     using namespace bramlow::bench;
     const int games = argc > 1 ? std::atoi(argv[1]) : 10'000;
     const std::string what = argc > 2 ? argv[2] : "main";
+    // `stark` only: the games from this even number on, so that one long tournament can be
+    // played as parts side by side and added up; each game keeps its dice and its sides.
+    const unsigned from = argc > 4 ? unsigned(std::atoi(argv[4])) / 2 * 2 : 0;
     const Contestant computer{"computer", computerAt(ComputerLevel::Mittel)};
     const Contestant leicht{"Leicht", computerAt(ComputerLevel::Leicht)};
     const Contestant mittel{"Mittel", computerAt(ComputerLevel::Mittel)};
@@ -279,11 +282,11 @@ int main(int argc, char** argv)
         // careful, greedy), so that the three can run side by side.
         const std::string only = argc > 3 ? argv[3] : "";
         if (only.empty() || only == "Mittel")
-            printRow("Stark against Mittel", match(stark, mittel, games, 5'000'000u));
+            printRow("Stark against Mittel", match(stark, mittel, games, 5'000'000u + from));
         if (only.empty() || only == "careful")
-            printRow("Stark against careful", match(stark, careful, games, 6'000'000u));
+            printRow("Stark against careful", match(stark, careful, games, 6'000'000u + from));
         if (only.empty() || only == "greedy")
-            printRow("Stark against greedy", match(stark, greedy, games, 7'000'000u));
+            printRow("Stark against greedy", match(stark, greedy, games, 7'000'000u + from));
         printTimes("Stark", levelMicros[ComputerLevel::Stark]);
     } else if (what == "leicht") {
         printRow("Leicht against random", match(leicht, random, games, 8'000'000u));
