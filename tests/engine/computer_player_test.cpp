@@ -117,6 +117,12 @@ TEST(ComputerPlayer, starkJudgesTheMirrorImageAlike)
     }
 }
 
+#ifdef __SANITIZE_ADDRESS__
+constexpr bool underSanitizers = true;
+#else
+constexpr bool underSanitizers = false;
+#endif
+
 // On random positions every level's move is taken by the engine and ends the turn, and a
 // level passes only when no move exists.
 TEST(ComputerPlayer, everyLevelMovesLegallyAndPassesOnlyWithoutAMove)
@@ -131,6 +137,10 @@ TEST(ComputerPlayer, everyLevelMovesLegallyAndPassesOnlyWithoutAMove)
             continue;
         const bool canMove = !position.legalMoves(player, roll).empty();
         for (const auto level : {ComputerLevel::Leicht, ComputerLevel::Mittel, ComputerLevel::Stark}) {
+            // Unoptimised and under the sanitizers Stark's search is a hundred times slower:
+            // there it sees every seventh position (both players, every roll).
+            if (level == ComputerLevel::Stark && underSanitizers && i % 7 != 0)
+                continue;
             table.setUp(position, player, roll);
             const auto move = chooseComputerMove(table.engine, level);
             ASSERT_EQ(move.has_value(), canMove) << "position " << i << ", level " << int(level);
