@@ -3,10 +3,10 @@
 // likes best one move deep, and after every turn the chance judged before the roll is moved
 // towards the chance judged after the move (or the result, once a game is won), each weight
 // by the error times how much the recent chances' logits moved with it (back-propagation
-// into eligibility traces, TD(lambda)). The
-// learning rate falls linearly over the games, so that the last games settle the weights;
-// then the weights are written as C++ into `output`. The dice and the first weights are
-// seeded and the start is fixed, so a rerun gives the same weights.
+// into eligibility traces, TD(lambda)). The learning rate falls linearly over the games,
+// so that the last games settle the weights; then the weights are written as C++ into
+// `output`. The dice and the first weights are seeded and the start is fixed, so a rerun
+// gives the same weights.
 //
 // Run (about ten minutes on one core):
 //   build/release/tools/fit_evaluation/fit_evaluation [games] [output]
