@@ -13,11 +13,14 @@
 namespace bramlow {
 
 struct StrongSettings {
-    // Moves looked at in turn: 3 is own move, opponent's answer, own answer.
+    // Moves looked at in turn: 3 is own move, opponent's answer, own answer. Against careful
+    // 2 won 71 % of 1000 games, no more than 1 (72 %), and 3 won 78 %: a search that ends on
+    // the opponent's answer sees every danger and none of the replies to it.
     int depth = 3;
     // How many moves, best first by the judgement right after them, are searched deeper
     // at the root and at the nodes inside; the last move before the judgement is always
-    // chosen from all.
+    // chosen from all. 8 and 8 won no more against greedy (95.0 % of 600 games, 95.2 % with
+    // these) at 2.4 times the time.
     int rootWidth = 6;
     int innerWidth = 4;
 };

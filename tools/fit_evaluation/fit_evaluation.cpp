@@ -11,6 +11,11 @@
 // Run (about ten minutes on one core):
 //   build/release/tools/fit_evaluation/fit_evaluation [games] [output]
 // defaults: 300000 games, game/engine/strong_weights.h in the current folder.
+//
+// More was worse. Playing one move deep, 2000 games each against greedy and careful, these
+// weights won 92.9 % and 72.0 %; 1,000,000 games won 87.5 % and 67.2 %, and 64 hidden units
+// over 600,000 games 90.3 % and 68.7 %. A greedy player on one side of every third game
+// spoilt the judgement (8.5 % against careful).
 #include "engine/position.h"
 #include "engine/strong_evaluation.h"
 
