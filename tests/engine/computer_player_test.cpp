@@ -4,9 +4,11 @@
 #include "engine_table.h"
 #include "generator_check.h"
 
+#include "engine/computer_evaluation.h"
 #include "engine/computer_player.h"
 #include "engine/strong_evaluation.h"
 
+#include <cmath>
 #include <sstream>
 
 namespace bramlow::test {
@@ -115,6 +117,40 @@ TEST(ComputerPlayer, starkJudgesTheMirrorImageAlike)
             EXPECT_NEAR(strongValue(position, me, Player::gold), strongValue(mirror, opponentOf(me), Player::silber), 1e-5)
                 << "position " << i;
     }
+}
+
+// The judgements worked out by hand, Silber to roll, on endgames where each side has one or
+// two pieces left on the board: Stark's features, and Mittel's value of the first. Gold's
+// b15 takes b45 or b36 with a 3 only, and b45 takes b15 with a 3. Gold's b75 has passed
+// both Silber pieces, but b45 can still take it with a 3, so the sides are not yet apart;
+// b84 has passed them and is out of their reach.
+TEST(ComputerPlayer, judgesEndgamesAsWorkedOutByHand)
+{
+    const double three = 5.0 / 27; // the odds of a 3
+    const std::pair<const char*, StrongFeatures> rows[] = {
+        {"g21-g24 g26-g28 b15; s21 s22 s25-s28 b45 b36",
+         {1.0, 1 / std::sqrt(19.0), 0.1, three * 1 / 10, three * 6 / 10, (1 - 11) / 10.0, three * (5 + 6) / 10,
+          three * 1 / 10, 0.0, 0.0, (6 - 7) / 8.0, (2 - 1) / 8.0}},
+        {"g21-g24 g26-g28 b75; s21 s22 s25-s28 b45 b36",
+         {1.0, -5 / std::sqrt(13.0), -0.5, three * 7 / 10, 0.0, 7 / 10.0, 0.0, three * 7 / 10, 0.0, 0.0, (6 - 7) / 8.0,
+          (0 - 1) / 8.0}},
+        {"g21-g24 g26-g28 b84; s21 s22 s25-s28 b45 b36",
+         {1.0, -5 / std::sqrt(13.0), -0.5, 0.0, 0.0, 0.0, 0.0, 0.0, -5 / std::sqrt(13.0), 0.0, (6 - 7) / 8.0, 0.0}},
+    };
+    for (const auto& [pieces, expected] : rows) {
+        GameTable table;
+        table.setPosition(diagramOf(pieces));
+        const StrongFeatures features = strongFeatures(table.engine.position(), Player::silber);
+        for (int i = 0; i < strongFeatureCount; ++i)
+            EXPECT_NEAR(features[i], expected[i], 1e-9) << pieces << ", feature " << i;
+    }
+    // Mittel: a step ahead, and each side's capture with the turn it costs (2 steps more),
+    // whole for the side about to roll and half for the other.
+    GameTable table;
+    table.setPosition(diagramOf(rows[0].first));
+    const Position first = table.engine.position();
+    EXPECT_NEAR(evaluate(first, Player::silber, Player::silber, {}), 1 + three * (1 + 2) - 0.5 * three * (6 + 2), 1e-9);
+    EXPECT_NEAR(evaluate(first, Player::silber, Player::gold, {}), 1 + 0.5 * three * (1 + 2) - three * (6 + 2), 1e-9);
 }
 
 #ifdef __SANITIZE_ADDRESS__
