@@ -1,14 +1,19 @@
 // The computer's choice as the window asks for it: the move that is clearly best where there
-// is one, the endgames that a one-move look gets wrong, and at every level a move the engine
-// takes whenever one exists. Strength is measured by bench/engine/computer_tournament.
+// is one, the endgames that a one-move look gets wrong, judgements and searches against values
+// worked out by hand or the plain way, and at every level a move the engine takes whenever one
+// exists. Strength is measured by bench/engine/computer_tournament.
 #include "engine_table.h"
 #include "generator_check.h"
 
 #include "engine/computer_evaluation.h"
 #include "engine/computer_player.h"
+#include "engine/computer_search.h"
+#include "engine/die.h"
 #include "engine/strong_evaluation.h"
+#include "engine/strong_search.h"
 
 #include <cmath>
+#include <functional>
 #include <sstream>
 
 namespace bramlow::test {
@@ -23,6 +28,33 @@ std::string chosen(GameTable& table, const std::string& player, int roll, Comput
     table.engine.wuerfel_Click();
     const auto move = chooseComputerMove(table.engine, level);
     return move ? nameOf(move->piece) + " " + nameOf(move->destination) : " ";
+}
+
+// "g16 g17 b63; b66 s25" (Gold's pieces, then Silber's; "g22-g26" a run of cells) as a
+// diagram.
+Diagram diagramOf(const std::string& pieces)
+{
+    Diagram rows = {"+........+", "..........", "..........", "..........", "..........",
+                    "..........", "..........", "..........", "..........", "+........+"};
+    std::istringstream words(pieces);
+    char symbol = 'G';
+    for (std::string word; words >> word;) {
+        const bool last = word.back() == ';';
+        if (last)
+            word.pop_back();
+        const char letter = word[0];
+        const int first = word[1] - '0', from = word[2] - '0';
+        const int to = word.size() > 3 ? word.back() - '0' : from; // "g22-g26"
+        for (int second = from; second <= to; ++second) {
+            auto& at = letter == 'b' ? rows[9 - first][second]
+                     : letter == 's' ? rows[9 - second][first == 1 ? 0 : 9]
+                                     : rows[first == 1 ? 9 : 0][second];
+            at = symbol;
+        }
+        if (last)
+            symbol = 'S';
+    }
+    return rows;
 }
 
 // Silber's eighth piece stands on b78 a step from s27, Gold's on b68 a step below it and
@@ -52,33 +84,10 @@ TEST(ComputerPlayer, takesTheWinOrTheCaptureThatIsClearlyBest)
         table.setPosition(oneStepEach);
         EXPECT_EQ(chosen(table, player, roll, ComputerLevel::Leicht), move) << player << ", roll " << roll;
     }
-}
-
-// "g16 g17 b63; b66 s25" (Gold's pieces, then Silber's; "g22-g26" a run of cells) as a
-// diagram.
-Diagram diagramOf(const std::string& pieces)
-{
-    Diagram rows = {"+........+", "..........", "..........", "..........", "..........",
-                    "..........", "..........", "..........", "..........", "+........+"};
-    std::istringstream words(pieces);
-    char symbol = 'G';
-    for (std::string word; words >> word;) {
-        const bool last = word.back() == ';';
-        if (last)
-            word.pop_back();
-        const char letter = word[0];
-        const int first = word[1] - '0', from = word[2] - '0';
-        const int to = word.size() > 3 ? word.back() - '0' : from; // "g22-g26"
-        for (int second = from; second <= to; ++second) {
-            auto& at = letter == 'b' ? rows[9 - first][second]
-                     : letter == 's' ? rows[9 - second][first == 1 ? 0 : 9]
-                                     : rows[first == 1 ? 9 : 0][second];
-            at = symbol;
-        }
-        if (last)
-            symbol = 'S';
-    }
-    return rows;
+    // Of equal steps it runs with the piece furthest ahead.
+    GameTable ahead;
+    ahead.setPosition(diagramOf("g21-g27 b35; s21-s26 b44 b52"));
+    EXPECT_EQ(chosen(ahead, silberTurn, 1, ComputerLevel::Leicht), "b44 b45");
 }
 
 // Gold to move in a race it leads: the advanced piece that Silber can still reach goes into
@@ -153,11 +162,99 @@ TEST(ComputerPlayer, judgesEndgamesAsWorkedOutByHand)
     EXPECT_NEAR(evaluate(first, Player::silber, Player::gold, {}), 1 + 0.5 * three * (1 + 2) - three * (6 + 2), 1e-9);
 }
 
+// The expected value of a move worked out the plain way: every roll with its odds, every
+// answer, `depth` moves in all, judged at the end and worth `win` once the game is won.
+struct PlainSearch {
+    Player me;
+    double win;
+    std::function<double(const Position&, Player toMove)> judge;
+
+    double chance(const Position& position, Player toMove, int depth) const
+    {
+        if (depth == 0)
+            return judge(position, toMove);
+        double sum = 0.0;
+        for (int face = 1; face <= 6; ++face) {
+            const MoveList moves = position.legalMoves(toMove, face);
+            const bool mine = toMove == me;
+            double best = moves.empty() ? chance(position, opponentOf(toMove), depth - 1) : mine ? -2 * win : 2 * win;
+            for (const Move move : moves) {
+                const double value = after(position, toMove, move, depth);
+                best = mine ? std::max(best, value) : std::min(best, value);
+            }
+            sum += faceOdds(face) * best;
+        }
+        return sum;
+    }
+    double after(Position position, Player mover, Move move, int depth) const
+    {
+        position.play(mover, move);
+        return position.hasWon(mover) ? (mover == me ? win : -win) : chance(position, opponentOf(mover), depth - 1);
+    }
+};
+
+// Endgames near the end, where wins, captures and passes fall inside the search: each side
+// has one or two pieces left on the board's last rows, the rest in its target row.
+Position nearTheEnd(std::mt19937& random)
+{
+    Position position;
+    for (const Player player : {Player::silber, Player::gold}) {
+        const int left = 1 + static_cast<int>(random() % 2);
+        for (int placed = 0; placed < left;) {
+            // Half of them where the two sides' last rows cross, so that they meet.
+            const auto along = static_cast<std::int16_t>(5 + random() % 4);
+            const auto across = static_cast<std::int16_t>(random() % 2 == 0 ? 5 + random() % 4 : 1 + random() % 8);
+            const Cell cell = player == Player::silber ? Cell{'b', across, along} : Cell{'b', along, across};
+            if (position.at(cell) == Occupant::none) {
+                position.put(cell, occupantOf(player));
+                ++placed;
+            }
+        }
+        std::array<std::int16_t, 8> row = {1, 2, 3, 4, 5, 6, 7, 8};
+        std::shuffle(row.begin(), row.end(), random);
+        for (int k = 0; k < 8 - left; ++k)
+            position.put(Cell{player == Player::silber ? 's' : 'g', 2, row[k]}, occupantOf(player));
+    }
+    return position;
+}
+
 #ifdef __SANITIZE_ADDRESS__
 constexpr bool underSanitizers = true;
 #else
 constexpr bool underSanitizers = false;
 #endif
+
+// Near the end both searches, with every move kept, take a move of the highest expected
+// value, as worked out the plain way: Mittel one and two moves deep, Stark three.
+TEST(ComputerPlayer, bothSearchesTakeAMoveOfTheHighestExpectedValue)
+{
+    std::mt19937 random(20261209u);
+    for (int i = 0; i < 60; ++i) {
+        const Position position = nearTheEnd(random);
+        const Player player = i % 2 == 0 ? Player::silber : Player::gold;
+        const int roll = 1 + static_cast<int>(random() % 6);
+        const PlainSearch stark{player, 1.0,
+                                [&](const Position& at, Player toMove) { return strongValue(at, player, toMove); }};
+        const PlainSearch mittel{player, wonValue,
+                                 [&](const Position& at, Player toMove) { return evaluate(at, player, toMove, {}); }};
+        const std::tuple<const PlainSearch&, int, std::optional<Move>> searches[] = {
+            {mittel, 1, bestMove(position, player, roll, {1, 99, {}})},
+            {mittel, 2, bestMove(position, player, roll, {2, 99, {}})},
+            {stark, 3, strongMove(position, player, roll, {3, 99, 99})},
+        };
+        const MoveList moves = position.legalMoves(player, roll);
+        for (const auto& [plain, depth, move] : searches) {
+            ASSERT_EQ(move.has_value(), !moves.empty()) << "position " << i;
+            if (!move)
+                continue;
+            double best = -2 * plain.win;
+            for (const Move other : moves)
+                best = std::max(best, plain.after(position, player, other, depth));
+            EXPECT_NEAR(plain.after(position, player, *move, depth), best, 1e-9 * plain.win)
+                << "position " << i << ", depth " << depth;
+        }
+    }
+}
 
 // On random positions every level's move is taken by the engine and ends the turn, and a
 // level passes only when no move exists.
