@@ -20,7 +20,9 @@ struct StrongSettings {
     // How many moves, best first by the judgement right after them, are searched deeper
     // at the root and at the nodes inside; the last move before the judgement is always
     // chosen from all. 8 and 8 won no more against greedy (95.0 % of 600 games, 95.2 % with
-    // these) at 2.4 times the time.
+    // these) at 2.4 times the time. Nor did searching the greedy player's own rule at its
+    // answers (94.9 % of 1000 games, 94.7 % without): against greedy the judgement is short,
+    // not the model of the opponent.
     int rootWidth = 6;
     int innerWidth = 4;
 };

@@ -15,7 +15,10 @@
 // More was worse. Playing one move deep, 2000 games each against greedy and careful, these
 // weights won 92.9 % and 72.0 %; 1,000,000 games won 87.5 % and 67.2 %, and 64 hidden units
 // over 600,000 games 90.3 % and 68.7 %. A greedy player on one side of every third game
-// spoilt the judgement (8.5 % against careful).
+// spoilt the judgement (8.5 % against careful). Other seeds are worth about a point either
+// way (93.5 % and 92.3 % of 4000 games against greedy, 92.9 % with these), and the average
+// of three networks from three seeds, three moves deep, won 95.25 % of 2000 games against
+// greedy where these alone won 95.15 %.
 #include "engine/position.h"
 #include "engine/strong_evaluation.h"
 
