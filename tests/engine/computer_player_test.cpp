@@ -218,12 +218,6 @@ Position nearTheEnd(std::mt19937& random)
     return position;
 }
 
-#ifdef __SANITIZE_ADDRESS__
-constexpr bool underSanitizers = true;
-#else
-constexpr bool underSanitizers = false;
-#endif
-
 // Near the end both searches, with every move kept, take a move of the highest expected
 // value, as worked out the plain way: Mittel one and two moves deep, Stark three.
 TEST(ComputerPlayer, bothSearchesTakeAMoveOfTheHighestExpectedValue)
@@ -255,6 +249,12 @@ TEST(ComputerPlayer, bothSearchesTakeAMoveOfTheHighestExpectedValue)
         }
     }
 }
+
+#ifdef __SANITIZE_ADDRESS__
+constexpr bool underSanitizers = true;
+#else
+constexpr bool underSanitizers = false;
+#endif
 
 // On random positions every level's move is taken by the engine and ends the turn, and a
 // level passes only when no move exists.
